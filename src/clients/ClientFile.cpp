@@ -1,0 +1,240 @@
+#include "clients/ClientFile.h"
+
+#include "shell/Clock.h"
+#include "shell/ProgramFolder.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+ClientSlots ClientTable;
+int16_t ClientCount = 0;
+int16_t CurrentClient = 0;
+std::string ClientFile;
+std::array<std::string, 3> GenderNames;
+std::array<std::string, 7> RaceNames;
+std::array<std::string, 6> MaritalNames;
+std::array<int16_t, 4> SectionBounds = {0, 108, 139, 149};
+
+namespace {
+std::optional<dev_t> g_dataFolderDevice;
+std::string g_dataFolder;
+
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+    // Closes now and reports a failed close (a deferred write error on some file systems).
+    int release() {
+        int rc = ::close(m_fd);
+        m_fd = -1;
+        return rc;
+    }
+
+private:
+    int m_fd;
+};
+
+std::string Pad(std::string_view text, std::size_t width) {
+    std::string s(text.substr(0, std::min(text.size(), width)));
+    s.resize(width, ' ');
+    return s;
+}
+} // namespace
+
+FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& count) {
+    if (path.empty())
+        return MakeFileError(52, path);
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return FileErrorFromErrno(errno, path);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return FileErrorFromErrno(errno, path);
+    if (!S_ISREG(st.st_mode))
+        return MakeFileError(52, path);
+    constexpr long long recordSize = static_cast<long long>(ClientRecordSize);
+    const long long records = (static_cast<long long>(st.st_size) + recordSize / 2) / recordSize;
+    if (records > MaxClients)
+        return FileError{9, "Subscript out of range", path};
+    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return FileErrorFromErrno(errno, path);
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    ClientSlots loaded{};
+    for (long long i = 1; i <= records; ++i) {
+        auto offset = static_cast<std::size_t>(i - 1) * ClientRecordSize;
+        std::string_view rec = offset < bytes.size() ? std::string_view(bytes).substr(offset, ClientRecordSize)
+                                                     : std::string_view();
+        loaded[static_cast<std::size_t>(i)] = ClientRecord::FromBytes(rec);
+    }
+    slots = loaded;
+    count = static_cast<int16_t>(records);
+    return {};
+}
+
+FileError EstablishClientFile(const std::string& folder) {
+    if (folder.empty() || folder.front() != '/')
+        return MakeFileError(52, folder);
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0)
+        return FileErrorFromErrno(errno, folder);
+    if (!S_ISDIR(st.st_mode))
+        return MakeFileError(76, folder);
+    const std::string path = JoinPath(folder, ClientFileName);
+    if (::access(path.c_str(), F_OK) != 0) {
+        Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+        if (fd.get() < 0 && errno != EEXIST)
+            return FileErrorFromErrno(errno, path);
+    }
+    ClientSlots slots{};
+    int16_t count = 0;
+    if (auto err = ReadClientFile(path, slots, count); !err.ok())
+        return err;
+    ClientTable = slots;
+    ClientCount = count;
+    CurrentClient = count > 0 ? 1 : 0;
+    ClientFile = path;
+    g_dataFolder = folder;
+    g_dataFolderDevice = st.st_dev;
+    return {};
+}
+
+FileError CheckDataFolderPresent() {
+    if (ClientFile.empty())
+        return MakeFileError(52, ClientFile);
+    if (!g_dataFolderDevice)
+        return {};
+    struct stat st {};
+    if (::stat(g_dataFolder.c_str(), &st) != 0 || st.st_dev != *g_dataFolderDevice)
+        return MakeFileError(71, ClientFile);
+    if (ClientCount > 0 && ::access(ClientFile.c_str(), F_OK) != 0)
+        return MakeFileError(71, ClientFile);
+    return {};
+}
+
+FileError LoadClientFile() {
+    if (auto err = CheckDataFolderPresent(); !err.ok())
+        return err;
+    ClientSlots slots{};
+    int16_t count = 0;
+    if (auto err = ReadClientFile(ClientFile, slots, count); !err.ok())
+        return err;
+    ClientTable = slots;
+    ClientCount = count;
+    CurrentClient = count > 0 ? 1 : 0;
+    return {};
+}
+
+FileError SaveClientRecord(int index) {
+    if (index < 1 || index > MaxClients || index > ClientCount + 1)
+        return FileError{63, "Bad record number", ClientFile};
+    if (auto err = CheckDataFolderPresent(); !err.ok())
+        return err;
+    Fd fd(::open(ClientFile.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    if (fd.get() < 0)
+        return FileErrorFromErrno(errno, ClientFile);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return FileErrorFromErrno(errno, ClientFile);
+    const std::string bytes = ClientTable[static_cast<std::size_t>(index)].ToBytes();
+    const off_t offset = static_cast<off_t>(index - 1) * static_cast<off_t>(ClientRecordSize);
+    std::size_t done = 0;
+    int err = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            err = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (err == 0 && ::fsync(fd.get()) != 0)
+        err = errno;
+    if (err != 0) {
+        // Never leave part of a new record behind.
+        if (offset >= st.st_size && ::ftruncate(fd.get(), st.st_size) == 0)
+            (void)::fsync(fd.get());
+        return FileErrorFromErrno(err, ClientFile);
+    }
+    if (fd.release() != 0)
+        return FileErrorFromErrno(errno, ClientFile);
+    return {};
+}
+
+void ClearCurrentRecord() {
+    if (CurrentClient >= 0 && CurrentClient <= MaxClients)
+        ClientTable[static_cast<std::size_t>(CurrentClient)] = ClientRecord{};
+}
+
+void FillCodeTables() {
+    GenderNames = {Pad("N/A", 6), Pad("Male", 6), Pad("Female", 6)};
+    RaceNames = {Pad("N/A", 15),      Pad("Caucasian", 15),       Pad("Black", 15), Pad("Hispanic", 15),
+                 Pad("Asian", 15),    Pad("Native American", 15), Pad("Other", 15)};
+    MaritalNames = {Pad("N/A", 9),      Pad("Single", 9),    Pad("Married", 9),
+                    Pad("Divorced", 9), Pad("Separated", 9), Pad("Widowed", 9)};
+}
+
+void SetSectionBounds() { SectionBounds = {0, 108, 139, 149}; }
+
+std::optional<std::chrono::year_month_day> ParseDate(std::string_view date) {
+    unsigned m = 0, d = 0;
+    int y = 0;
+    int consumed = 0;
+    std::string s(date);
+    if (std::sscanf(s.c_str(), "%2u/%2u/%4d%n", &m, &d, &y, &consumed) != 3 ||
+        static_cast<std::size_t>(consumed) != s.size() || y < 100)
+        return std::nullopt;
+    for (char c : s)
+        if (c != '/' && (c < '0' || c > '9'))
+            return std::nullopt;
+    std::chrono::year_month_day ymd{std::chrono::year{y}, std::chrono::month{m}, std::chrono::day{d}};
+    if (!ymd.ok())
+        return std::nullopt;
+    return ymd;
+}
+
+std::string FormatDate(std::chrono::year_month_day date) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02u/%02u/%04d", static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), static_cast<int>(date.year()));
+    return buf;
+}
+
+std::string AgeFromBirthDate(std::string_view date) {
+    auto birth = ParseDate(date);
+    if (!birth)
+        return "N";
+    auto days = (std::chrono::sys_days{Today()} - std::chrono::sys_days{*birth}).count();
+    if (days < 0)
+        return "N";
+    return std::to_string(days / 365);
+}
+
+void ResetClientFileState() {
+    ClientTable = ClientSlots{};
+    ClientCount = 0;
+    CurrentClient = 0;
+    ClientFile.clear();
+    g_dataFolder.clear();
+    g_dataFolderDevice.reset();
+}
