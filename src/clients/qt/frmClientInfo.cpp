@@ -1,0 +1,489 @@
+#include "clients/qt/frmClientInfo.h"
+
+#include "clients/ClientFile.h"
+#include "shell/RunState.h"
+#include "shell/qt/Cp1252.h"
+#include "shell/qt/MsgBox.h"
+#include "shell/qt/MsgPanel.h"
+#include "shell/qt/WindowHelpers.h"
+
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int LastField = ClientFieldCount - 1;
+
+QString Qs(std::string_view text) {
+    return FromCp1252(text);
+}
+
+bool IsEnter(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// The masked date field takes its blanks as "_"; setting its text fills only the typed positions.
+QString DateInput(const QString& shown) {
+    if (shown.startsWith(QLatin1Char('N'), Qt::CaseInsensitive) && shown.contains(QLatin1Char('_')))
+        return QStringLiteral("N");
+    if (shown == Qs(EmptyDateText))
+        return {};
+    return shown;
+}
+} // namespace
+
+frmClientInfo::frmClientInfo(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmClientInfo"));
+    setWindowTitle(QStringLiteral("Client Information"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setModal(true);
+
+    auto* outer = new QVBoxLayout(this);
+    frClient = new QFrame(this);
+    frClient->setObjectName(QStringLiteral("frClient"));
+    frClient->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    outer->addWidget(frClient);
+    auto* grid = new QGridLayout(frClient);
+    grid->setContentsMargins(24, 18, 24, 18);
+    grid->setHorizontalSpacing(14);
+
+    auto text = [this](const char* name, int length) {
+        auto* edit = new QLineEdit(frClient);
+        edit->setObjectName(QLatin1String(name));
+        edit->setMaxLength(length);
+        return edit;
+    };
+    auto list = [this](const char* name, ClientField field) {
+        auto* combo = new QComboBox(frClient);
+        combo->setObjectName(QLatin1String(name));
+        combo->setEditable(true);
+        combo->setCompleter(nullptr);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        for (int i = 0; i < ListEntryCount(field); ++i)
+            combo->addItem(Qs(ListEntries(field)[static_cast<std::size_t>(i)]));
+        combo->setCurrentIndex(-1);
+        connect(combo, &QComboBox::editTextChanged, this, [this, field] { List_Change(field); });
+        return combo;
+    };
+    txtName = text("txtName", 25);
+    txtSSN = text("txtSSN", 11);
+    txtAge = text("txtAge", 2);
+    cmbGender = list("cmbGender", ClientField::Gender);
+    cmbRace = list("cmbRace", ClientField::Race);
+    txtEducation = text("txtEducation", 2);
+    cmbMarital = list("cmbMarital", ClientField::Marital);
+    mebDateOfBirth = new QLineEdit(frClient);
+    mebDateOfBirth->setObjectName(QStringLiteral("mebDateOfBirth"));
+    mebDateOfBirth->setInputMask(QStringLiteral(">n0/00/0000;_"));
+    txtName->setMinimumWidth(260);
+
+    for (int i = 0; i < ClientFieldCount; ++i) {
+        const auto field = static_cast<ClientField>(i);
+        auto* label = new QLabel(Qs(FieldLabel(field)), frClient);
+        label->setObjectName(QStringLiteral("lblInfo_%1").arg(i));
+        lblInfo[static_cast<std::size_t>(i)] = label;
+        grid->addWidget(label, i, 0, Qt::AlignRight);
+        QWidget* w = FieldWidget(field);
+        grid->addWidget(w, i, 1, Qt::AlignLeft);
+        w->installEventFilter(this);
+        if (i > 0)
+            setTabOrder(FieldWidget(static_cast<ClientField>(i - 1)), w);
+    }
+    for (QComboBox* combo : {cmbGender, cmbRace, cmbMarital})
+        combo->setMinimumWidth(170);
+
+    auto* buttons = new QHBoxLayout;
+    const QString captions[2] = {QStringLiteral("Information OK"), QStringLiteral("Cancel Input")};
+    for (int i = 0; i < 2; ++i) {
+        auto mc = MakeMenuChoice(frClient, i, captions[i]);
+        sspMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
+        cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
+        mc.cmd->installEventFilter(this);
+        connect(mc.cmd, &QPushButton::clicked, this, [this, i] { cmdMenuChoice_Click(i); });
+        buttons->addWidget(mc.ssp);
+    }
+    grid->addLayout(buttons, ClientFieldCount, 0, 1, 2);
+    setTabOrder(mebDateOfBirth, cmdMenuChoice[0]);
+    setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
+
+    msgPanel = new MsgPanel(this);
+    outer->addWidget(msgPanel);
+    adjustSize();
+    Form_Load();
+}
+
+QWidget* frmClientInfo::FieldWidget(ClientField field) const {
+    switch (field) {
+    case ClientField::Name:
+        return txtName;
+    case ClientField::SSN:
+        return txtSSN;
+    case ClientField::Age:
+        return txtAge;
+    case ClientField::Gender:
+        return cmbGender;
+    case ClientField::Race:
+        return cmbRace;
+    case ClientField::Education:
+        return txtEducation;
+    case ClientField::Marital:
+        return cmbMarital;
+    case ClientField::DateOfBirth:
+        return mebDateOfBirth;
+    }
+    return nullptr;
+}
+
+QComboBox* frmClientInfo::ListOf(ClientField field) const {
+    return qobject_cast<QComboBox*>(FieldWidget(field));
+}
+
+QString frmClientInfo::FieldText(ClientField field) const {
+    if (QComboBox* combo = ListOf(field))
+        return combo->currentText();
+    if (field == ClientField::DateOfBirth)
+        return mebDateOfBirth->displayText();
+    return static_cast<QLineEdit*>(FieldWidget(field))->text();
+}
+
+void frmClientInfo::SetFieldText(ClientField field, const QString& text) {
+    if (QComboBox* combo = ListOf(field))
+        combo->setEditText(text);
+    else if (field == ClientField::DateOfBirth)
+        mebDateOfBirth->setText(DateInput(text));
+    else
+        static_cast<QLineEdit*>(FieldWidget(field))->setText(text);
+}
+
+bool frmClientInfo::FieldEmpty(ClientField field) const {
+    const QString text = FieldText(field);
+    if (field == ClientField::DateOfBirth)
+        return text.trimmed().isEmpty() || text == Qs(EmptyDateText);
+    return text.trimmed().isEmpty();
+}
+
+ClientInfoValues frmClientInfo::ScreenValues() const {
+    auto position = [this](ClientField f) {
+        return ListEntryForText(f, ToCp1252(FieldText(f).trimmed())).value_or(-1);
+    };
+    ClientInfoValues v;
+    v.Name = ToCp1252(txtName->text());
+    v.SSN = ToCp1252(txtSSN->text());
+    v.Age = ToCp1252(txtAge->text());
+    v.Gender = position(ClientField::Gender);
+    v.Race = position(ClientField::Race);
+    v.Education = ToCp1252(txtEducation->text());
+    v.Marital = position(ClientField::Marital);
+    v.DateOfBirth = ToCp1252(mebDateOfBirth->displayText());
+    return v;
+}
+
+void frmClientInfo::Form_Load() {
+    if (!(windowState() & Qt::WindowMaximized))
+        CenterForm(this);
+    m_loadedValues = {};
+    if (EditExisting) {
+        RecordToScreen();
+    } else {
+        EditCountNow = 0;
+        NameDeletedNow = 0;
+    }
+}
+
+void frmClientInfo::Form_Activate() {
+    ResetMenuChoices(this, 1);
+    if (EditExisting || ScannedAnswers)
+        cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
+    else
+        txtName->setFocus(Qt::OtherFocusReason);
+    if (NameDeletedNow == 1)
+        MsgBox(QStringLiteral(
+                   "This client's name has been deleted.\nEditing this information is no longer permitted."),
+               vbOKOnly | vbInformation, QStringLiteral("Name Deleted"));
+    else if (EditCountNow >= EditLimit)
+        MsgBox(QStringLiteral(
+                   "This client's information has been changed 3 times.\nNo further editing is permitted. "
+                   "Press Enter to continue."),
+               vbOKOnly | vbInformation, QStringLiteral("Edit Limit Reached"));
+}
+
+void frmClientInfo::RecordToScreen() {
+    if (CurrentClient < 1 || CurrentClient > MaxClients)
+        return;
+    const ClientRecord& record = ClientTable[static_cast<std::size_t>(CurrentClient)];
+    const ClientInfoValues v = ClientInfoFromRecord(record);
+    txtName->setText(Qs(v.Name));
+    txtSSN->setText(Qs(v.SSN));
+    txtAge->setText(Qs(v.Age));
+    txtEducation->setText(Qs(v.Education));
+    m_changingList = true;
+    for (auto [field, code] : {std::pair{ClientField::Gender, v.Gender}, std::pair{ClientField::Race, v.Race},
+                               std::pair{ClientField::Marital, v.Marital}}) {
+        ListOf(field)->setCurrentIndex(code);
+        ListOf(field)->setEditText(code >= 0 ? ListOf(field)->itemText(code) : QString());
+    }
+    m_changingList = false;
+    mebDateOfBirth->setText(DateInput(Qs(v.DateOfBirth)));
+    NameDeletedNow = StatusNumber(record.NameDeleted);
+    EditCountNow = StatusNumber(record.EditCount);
+    m_storedEditCount = EditCountNow;
+    m_loadedValues = LoadedValuesOf(ScreenValues());
+    if (RecordLocked(NameDeletedNow, EditCountNow)) {
+        LockFields();
+        msgPanel->setText(
+            NameDeletedNow == 1
+                ? QStringLiteral("Client name has been deleted. Editing is not permitted. Press Enter to "
+                                 "continue.")
+                : QStringLiteral("Exceeded limits of editing. Press Enter to continue."));
+    }
+}
+
+void frmClientInfo::RecordToDB() {
+    if (CurrentClient < 1 || CurrentClient > MaxClients)
+        return;
+    ClientInfoToRecord(ScreenValues(), ClientTable[static_cast<std::size_t>(CurrentClient)]);
+}
+
+void frmClientInfo::LockFields() {
+    for (int i = 0; i < ClientFieldCount; ++i)
+        FieldWidget(static_cast<ClientField>(i))->setEnabled(false);
+}
+
+bool frmClientInfo::FieldsLocked() const {
+    return !txtName->isEnabled();
+}
+
+void frmClientInfo::ShowEditLimitMessage() {
+    MsgBox(QStringLiteral("This client's information has been editted.\n3 times already. Further editting of "
+                          "this\ninformation is no longer permitted."),
+           vbOKOnly | vbInformation, QStringLiteral("Edit Limit Reached"));
+}
+
+void frmClientInfo::RecordFieldChange(ClientField field) {
+    if (!EditExisting)
+        return;
+    const auto change =
+        ::RecordFieldChange(field, FieldValue(ScreenValues(), field), m_loadedValues, EditCountNow);
+    if (change != FieldChange::LimitReached || !FieldWidget(field)->isEnabled())
+        return;
+    // The focus is still changing: show the message once it has settled.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() || FieldsLocked())
+            return;
+        ShowEditLimitMessage();
+        LockFields();
+        cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+bool frmClientInfo::CheckField(ClientField field) {
+    if (IsListField(field))
+        return CheckListField(field, ToCp1252(FieldText(field)));
+    const FieldCheck check = CheckTextField(field, ToCp1252(FieldText(field)));
+    if (check.accepted)
+        SetFieldText(field, Qs(check.text));
+    return check.accepted;
+}
+
+void frmClientInfo::RefuseField(ClientField field) {
+    Beep();
+    if (!IsListField(field) && field != ClientField::Name)
+        SetFieldText(field, Qs(CheckTextField(field, ToCp1252(FieldText(field))).text));
+    MsgBox(Qs(FieldMessage(field)), vbOKOnly | vbCritical, AppTitle());
+    FieldWidget(field)->setFocus(Qt::OtherFocusReason);
+    SelectAllText();
+}
+
+void frmClientInfo::MoveToNext(ClientField field) {
+    const int next = static_cast<int>(field) + 1;
+    if (next > LastField)
+        cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
+    else
+        FieldWidget(static_cast<ClientField>(next))->setFocus(Qt::TabFocusReason);
+}
+
+bool frmClientInfo::Field_KeyPress(ClientField field, QKeyEvent* event) {
+    if (IsEnter(event)) {
+        if (CheckField(field))
+            MoveToNext(field);
+        else
+            RefuseField(field);
+        return true;
+    }
+    const QString typed = event->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint())
+        return false;
+    if (FieldAcceptsChar(field, typed.at(0).unicode()))
+        return false;
+    if (QComboBox* combo = ListOf(field))
+        combo->setEditText(QString());
+    Beep();
+    return true;
+}
+
+void frmClientInfo::List_Change(ClientField field) {
+    if (m_changingList)
+        return;
+    QComboBox* combo = ListOf(field);
+    const QString text = combo->currentText();
+    if (text.isEmpty())
+        return;
+    const auto entry = ListEntryForText(field, ToCp1252(text));
+    if (!entry) {
+        if (combo->hasFocus() && !combo->view()->isVisible())
+            combo->showPopup();
+        return;
+    }
+    const QString entryText = combo->itemText(*entry);
+    if (combo->currentIndex() == *entry && text == entryText)
+        return;
+    m_changingList = true;
+    combo->setCurrentIndex(*entry);
+    combo->setEditText(entryText);
+    combo->lineEdit()->selectAll();
+    m_changingList = false;
+}
+
+void frmClientInfo::Field_GotFocus(ClientField field) {
+    SelectAllText();
+    HighlightLabel(LastField, static_cast<int>(field));
+    msgPanel->setText(Qs(FieldHelp(field)));
+}
+
+void frmClientInfo::Field_LostFocus(ClientField field) {
+    if (!IsListField(field) && field != ClientField::DateOfBirth && FieldText(field) == QLatin1String("n"))
+        SetFieldText(field, QStringLiteral("N"));
+    ResetLabels(LastField);
+    if (IsListField(field))
+        List_Change(field);
+    RecordFieldChange(field);
+}
+
+void frmClientInfo::cmdMenuChoice_GotFocus(int index) {
+    HighlightMenuChoice(this, 1, index);
+    if (index == 1)
+        msgPanel->setText(QStringLiteral("Cancel information input and return to Main Menu."));
+    else if (NameDeletedNow == 1)
+        msgPanel->setText(QStringLiteral("Client name has been deleted. No further editing is permitted."));
+    else if (EditCountNow >= EditLimit)
+        msgPanel->setText(QStringLiteral("Exceeded limits of editing. No further editing is permitted."));
+    else
+        msgPanel->setText(
+            QStringLiteral("If information is correct press Enter or press Tab to change an entry."));
+}
+
+void frmClientInfo::cmdMenuChoice_Click(int index) {
+    if (index != 0) {
+        Finish(false);
+        return;
+    }
+    if (!FieldsLocked()) {
+        for (int i = 0; i <= LastField; ++i) {
+            const auto field = static_cast<ClientField>(i);
+            if (FieldEmpty(field) || !CheckField(field)) {
+                RefuseField(field);
+                return;
+            }
+        }
+    }
+    bool unchanged = false;
+    if (EditExisting) {
+        unchanged = ClientInfoUnchanged(ScreenValues(), ClientTable[static_cast<std::size_t>(CurrentClient)]);
+    } else {
+        if (ClientCount >= MaxClients)
+            return; // the main menu never starts a registration on a full data disk
+        CurrentClient = static_cast<int16_t>(ClientCount + 1);
+    }
+    if (EditExisting && (unchanged || m_storedEditCount >= EditLimit)) {
+        Finish(true);
+        return;
+    }
+    ClientRecord& record = ClientTable[static_cast<std::size_t>(CurrentClient)];
+    const ClientRecord before = record;
+    if (!EditExisting)
+        StartNewClientRecord(record);
+    RecordToDB();
+    if (EditExisting) {
+        record.EditCount = std::to_string(std::min<int>(EditCountNow, 9));
+        if (auto err = SaveClientRecord(CurrentClient); !err.ok()) {
+            // Nothing was stored: keep memory as the file has it and let the user retry or cancel.
+            record = before;
+            MsgBox(Qs(err.message()), vbOKOnly | vbCritical, AppTitle());
+            cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    Finish(true);
+}
+
+void frmClientInfo::Finish(bool proceed) {
+    m_finishing = true;
+    Proceed = proceed;
+    done(proceed ? QDialog::Accepted : QDialog::Rejected);
+}
+
+bool frmClientInfo::eventFilter(QObject* watched, QEvent* event) {
+    for (int i = 0; i < 2; ++i) {
+        if (watched != cmdMenuChoice[static_cast<std::size_t>(i)])
+            continue;
+        if (event->type() == QEvent::FocusIn)
+            cmdMenuChoice_GotFocus(i);
+        else if (event->type() == QEvent::FocusOut)
+            ResetMenuChoices(this, 1);
+        return false;
+    }
+    for (int i = 0; i < ClientFieldCount; ++i) {
+        const auto field = static_cast<ClientField>(i);
+        if (watched != FieldWidget(field))
+            continue;
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return Field_KeyPress(field, static_cast<QKeyEvent*>(event));
+        case QEvent::FocusIn:
+            Field_GotFocus(field);
+            break;
+        case QEvent::FocusOut: {
+            // A message box or an open list takes the focus only for a moment: the field is not left.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                Field_LostFocus(field);
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmClientInfo::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        QTimer::singleShot(0, this, [this] { Form_Activate(); });
+    }
+}
+
+// The close box is the "Cancel Input" button.
+void frmClientInfo::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!m_finishing)
+        cmdMenuChoice_Click(1);
+}
+
+// Esc has no meaning here, and Enter belongs to the focused control.
+void frmClientInfo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || IsEnter(event))
+        return;
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,79 @@
+#pragma once
+// "Client Information": the demographics of a new client, or of the current client when editing,
+// with every field's check, the edit limit and the name-deleted lock.
+#include "clients/ClientInfoRules.h"
+#include "clients/ClientRecord.h"
+
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class MsgPanel;
+
+class frmClientInfo : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmClientInfo(QWidget* parent = nullptr);
+
+    QFrame* frClient;
+    std::array<QLabel*, ClientFieldCount> lblInfo;
+    QLineEdit* txtName;
+    QLineEdit* txtSSN;
+    QLineEdit* txtAge;
+    QComboBox* cmbGender;
+    QComboBox* cmbRace;
+    QLineEdit* txtEducation;
+    QComboBox* cmbMarital;
+    QLineEdit* mebDateOfBirth;
+    std::array<QFrame*, 2> sspMenuChoice;
+    std::array<QPushButton*, 2> cmdMenuChoice;
+    MsgPanel* msgPanel;
+
+    void Form_Load();
+    void Form_Activate();
+    void RecordToScreen();
+    void RecordToDB();
+    void LockFields();
+    void ShowEditLimitMessage();
+    void RecordFieldChange(ClientField field);
+    void cmdMenuChoice_Click(int index);
+    void cmdMenuChoice_GotFocus(int index);
+    void Field_GotFocus(ClientField field);
+    void Field_LostFocus(ClientField field);
+    // Returns true when the key was handled here (consumed).
+    bool Field_KeyPress(ClientField field, QKeyEvent* event);
+    void List_Change(ClientField field);
+
+    // The field's widget, and its contents as the rules see them.
+    QWidget* FieldWidget(ClientField field) const;
+    ClientInfoValues ScreenValues() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QComboBox* ListOf(ClientField field) const;
+    QString FieldText(ClientField field) const;
+    void SetFieldText(ClientField field, const QString& text);
+    bool FieldEmpty(ClientField field) const;
+    // The Enter check; accepted values are normalised in the field.
+    bool CheckField(ClientField field);
+    // Beep, empty the field where its rule says so, show its message and give it the focus.
+    void RefuseField(ClientField field);
+    void MoveToNext(ClientField field);
+    bool FieldsLocked() const;
+    void Finish(bool proceed);
+
+    LoadedFieldValues m_loadedValues;
+    int16_t m_storedEditCount = 0;
+    bool m_activated = false;
+    bool m_changingList = false;
+    bool m_finishing = false;
+};

@@ -1,0 +1,247 @@
+#include "clients/ClientFile.h"
+#include "clients/qt/frmClientInfo.h"
+#include "shell/RunState.h"
+#include "shell/qt/MsgPanel.h"
+#include "shell/qt/WindowHelpers.h"
+#include "support/ModalHelper.h"
+#include "support/RegistrationFixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+namespace {
+QString FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+void Enter() {
+    KeyToFocus(Qt::Key_Return);
+}
+
+void TypeEnter(const QString& text) {
+    TypeToFocus(text);
+    Enter();
+}
+
+class ClientInfoWindowTest : public RegistrationWindowTest {
+protected:
+    QString LastMessage() const { return messages.empty() ? QString() : messages.back().text; }
+
+    // Opens the window on client `slot` for editing and runs `steps` in it.
+    void EditClient(int slot, const std::function<void(frmClientInfo*)>& steps) {
+        EditExisting = true;
+        CurrentClient = static_cast<int16_t>(slot);
+        frmClientInfo window;
+        WhenModal<frmClientInfo>(steps);
+        window.exec();
+    }
+};
+
+const QString AgeMessage = QStringLiteral("Enter age of client in number of years. Press Enter to continue.");
+const QString DateMessage = QStringLiteral(
+    "Enter date of birth month, day, year as MM/DD/YYYY or N for Not Available. Press Enter to continue.");
+} // namespace
+
+TEST_F(ClientInfoWindowTest, NewClientIsCheckedFieldByFieldAndFillsTheNextSlotInMemoryOnly) {
+    UseClients({SampleClient("One")});
+    const std::string before = FileBytes();
+    frmClientInfo window;
+    WhenModal<frmClientInfo>([&](frmClientInfo* f) {
+        EXPECT_EQ(FocusName(), "txtName");
+        Enter();
+        EXPECT_EQ(LastMessage(), "Enter client's name. Press Enter to continue.");
+        EXPECT_EQ(messages.back().buttonsAndIcon, vbOKOnly | vbCritical);
+        EXPECT_EQ(messages.back().title, AppTitle());
+        TypeEnter("Ann Lee");
+        TypeToFocus("12/45");
+        EXPECT_EQ(f->txtSSN->text(), "1245") << "the ID takes digits, hyphens and N only";
+        f->txtSSN->clear();
+        TypeEnter("123456789");
+        EXPECT_EQ(FocusName(), "txtSSN");
+        EXPECT_EQ(f->txtSSN->text(), "") << "a refused ID is emptied";
+        TypeEnter("123-45-6789");
+        TypeEnter("10");
+        EXPECT_EQ(LastMessage(), AgeMessage);
+        EXPECT_EQ(FocusName(), "txtAge");
+        TypeEnter("11");
+        EXPECT_EQ(FocusName(), "cmbGender");
+        EXPECT_EQ(f->msgPanel->text(),
+                  "Use up or down arrow keys to select sex or N/A for Not Available, then press Enter.");
+        EXPECT_TRUE(f->lblInfo[3]->font().bold());
+        TypeToFocus("x");
+        EXPECT_EQ(f->cmbGender->currentText(), "");
+        TypeToFocus("2");
+        EXPECT_EQ(f->cmbGender->currentText(), "Female");
+        Enter();
+        TypeEnter("5");
+        EXPECT_EQ(f->cmbRace->currentText(), "Native American");
+        TypeEnter("-1");
+        EXPECT_EQ(FocusName(), "txtEducation");
+        TypeEnter("99");
+        TypeToFocus("4");
+        EXPECT_EQ(f->cmbMarital->currentText(), "Separated");
+        TypeEnter("1");
+        EXPECT_EQ(f->cmbMarital->currentText(), "Single");
+        TypeEnter("02/29/1999");
+        EXPECT_EQ(LastMessage(), DateMessage);
+        EXPECT_EQ(f->mebDateOfBirth->displayText(), "__/__/____");
+        TypeEnter("01/01/2001");
+        EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+        Enter();
+    });
+    EXPECT_EQ(window.exec(), QDialog::Accepted);
+    EXPECT_TRUE(Proceed);
+    EXPECT_EQ(BeepCount(), 7);
+    EXPECT_EQ(CurrentClient, 2);
+    const ClientRecord& r = ClientTable[2];
+    EXPECT_EQ(r.ToBytes().substr(0, 64), std::string("Ann Lee                  123-45-6789"
+                                                     "11 25991") +
+                                             "01/01/2001" + "12/06/2026");
+    EXPECT_EQ(r.Responses.str(), std::string(149, '0'));
+    EXPECT_EQ(r.EditCount.str() + r.NameDeleted.str(), "00");
+    EXPECT_EQ(FileBytes(), before) << "a new client reaches the file only with its answers";
+    EXPECT_EQ(ClientCount, 1);
+}
+
+TEST_F(ClientInfoWindowTest, EscAndButtonKeysDoNothingAndTheCloseBoxCancels) {
+    frmClientInfo window;
+    WhenModal<frmClientInfo>([&](frmClientInfo* f) {
+        TypeToFocus("Ann");
+        KeyToFocus(Qt::Key_Escape);
+        EXPECT_TRUE(f->isVisible());
+        KeyToFocus(Qt::Key_Tab);
+        EXPECT_EQ(FocusName(), "txtSSN") << "Tab moves on without a check";
+        EXPECT_TRUE(messages.empty());
+        f->cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(f->msgPanel->text(), "Cancel information input and return to Main Menu.");
+        KeyToFocus(Qt::Key_A);
+        KeyToFocus(Qt::Key_Escape);
+        EXPECT_TRUE(f->isVisible());
+        f->close();
+    });
+    EXPECT_EQ(window.exec(), QDialog::Rejected);
+    EXPECT_FALSE(Proceed);
+    EXPECT_EQ(CurrentClient, 0);
+    EXPECT_EQ(ClientTable[1], ClientRecord{});
+    EXPECT_EQ(FileBytes(), "");
+}
+
+TEST_F(ClientInfoWindowTest, InformationOkAppliesEachFieldsOwnCheckInOrder) {
+    frmClientInfo window;
+    WhenModal<frmClientInfo>([&](frmClientInfo* f) {
+        TypeEnter("Ann Lee");
+        TypeEnter("n");
+        EXPECT_EQ(f->txtSSN->text(), "N");
+        TypeToFocus("5");
+        KeyToFocus(Qt::Key_Tab);
+        TypeEnter("1");
+        TypeEnter("1");
+        KeyToFocus(Qt::Key_Tab); // education left empty
+        TypeEnter("0");
+        TypeToFocus("02/29/1999");
+        KeyToFocus(Qt::Key_Tab);
+        EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+        EXPECT_TRUE(messages.empty());
+        Enter();
+        EXPECT_EQ(LastMessage(), AgeMessage);
+        EXPECT_EQ(FocusName(), "txtAge");
+        TypeToFocus("40");
+        f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
+        Enter();
+        EXPECT_EQ(LastMessage(),
+                  "Enter education level of client in number of years. Press Enter to continue.");
+        EXPECT_EQ(FocusName(), "txtEducation");
+        TypeToFocus("n");
+        f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(f->txtEducation->text(), "N") << "a lone n becomes N when the field is left";
+        Enter();
+        EXPECT_EQ(LastMessage(), DateMessage);
+        EXPECT_EQ(FocusName(), "mebDateOfBirth");
+        TypeEnter("n");
+        EXPECT_EQ(f->mebDateOfBirth->displayText(), "N_/__/____");
+        Enter();
+    });
+    EXPECT_EQ(window.exec(), QDialog::Accepted);
+    EXPECT_EQ(messages.size(), 3u);
+    const ClientRecord& r = ClientTable[1];
+    EXPECT_EQ(r.Age.trimmed(), "40");
+    EXPECT_EQ(r.Education.trimmed(), "N");
+    EXPECT_EQ(r.DateOfBirth.trimmed(), "N");
+    EXPECT_EQ(r.SSN.trimmed(), "N");
+}
+
+TEST_F(ClientInfoWindowTest, EditLimitIsReachedAcrossTwoSessionsAndSavedWithThree) {
+    UseClients({SampleClient("Ann One"), SampleClient("Bea Two"), SampleClient("Cy Three")});
+    const std::string before = FileBytes();
+    EditClient(2, [&](frmClientInfo* f) {
+        EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+        f->txtName->setFocus(Qt::TabFocusReason);
+        TypeEnter("Bea Twomey");
+        f->txtAge->setFocus(Qt::TabFocusReason);
+        TypeEnter("41");
+        f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
+        Enter();
+    });
+    std::string after = FileBytes();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.substr(0, 235), before.substr(0, 235));
+    EXPECT_EQ(after.substr(470), before.substr(470)) << "editing rewrites only its own record";
+    EXPECT_EQ(after.substr(235, 25), "Bea Twomey               ");
+    EXPECT_EQ(after.substr(235 + 233, 1), "2");
+
+    EditClient(2, [&](frmClientInfo* f) {
+        f->txtEducation->setFocus(Qt::TabFocusReason);
+        TypeEnter("14");
+        QTest::qWait(20);
+        EXPECT_EQ(messages.back().title, "Edit Limit Reached");
+        EXPECT_EQ(LastMessage(),
+                  "This client's information has been editted.\n3 times already. Further editting of "
+                  "this\ninformation is no longer permitted.");
+        EXPECT_FALSE(f->txtName->isEnabled());
+        EXPECT_FALSE(f->mebDateOfBirth->isEnabled());
+        EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+        EXPECT_EQ(f->msgPanel->text(), "Exceeded limits of editing. No further editing is permitted.");
+        Enter();
+    });
+    after = FileBytes();
+    EXPECT_EQ(after.substr(235 + 41, 2), "14");
+    EXPECT_EQ(after.substr(235 + 233, 1), "3");
+
+    messages.clear();
+    const std::string locked = FileBytes();
+    EditClient(2, [&](frmClientInfo* f) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(LastMessage(), "This client's information has been changed 3 times.\nNo further editing is "
+                                 "permitted. Press Enter to continue.");
+        EXPECT_FALSE(f->txtAge->isEnabled());
+        Enter();
+    });
+    EXPECT_TRUE(Proceed);
+    EXPECT_EQ(FileBytes(), locked);
+}
+
+TEST_F(ClientInfoWindowTest, DeletedNameLocksTheFieldsAndOkWritesNothing) {
+    ClientRecord deleted = SampleClient("Xq Zzv Wpl");
+    deleted.NameDeleted = "1";
+    deleted.DateOfBirth = "01/01/1880"; // a stored value no check would pass must not trap the user
+    UseClients({deleted});
+    const std::string before = FileBytes();
+    EditClient(1, [&](frmClientInfo* f) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].title, "Name Deleted");
+        EXPECT_EQ(messages[0].buttonsAndIcon, vbOKOnly | vbInformation);
+        EXPECT_EQ(messages[0].text,
+                  "This client's name has been deleted.\nEditing this information is no longer permitted.");
+        for (QWidget* w : {static_cast<QWidget*>(f->txtName), static_cast<QWidget*>(f->cmbRace),
+                           static_cast<QWidget*>(f->mebDateOfBirth)})
+            EXPECT_FALSE(w->isEnabled());
+        EXPECT_EQ(f->msgPanel->text(), "Client name has been deleted. No further editing is permitted.");
+        Enter();
+    });
+    EXPECT_TRUE(Proceed);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(FileBytes(), before);
+}

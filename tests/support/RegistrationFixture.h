@@ -1,0 +1,34 @@
+#pragma once
+// Shared set-up for the registration windows' tests: a data folder with a client file, a fixed
+// today, every message box recorded and answered, the bell counter reset.
+#include "clients/ClientRecord.h"
+#include "shell/qt/MsgBox.h"
+#include "support/TempDir.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+// A complete, valid client as registration stores it.
+ClientRecord SampleClient(const std::string& name);
+
+class RegistrationWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes `clients` as the client file and establishes the data folder.
+    void UseClients(const std::vector<ClientRecord>& clients);
+    std::string FileBytes() const;
+    // The texts of the messages shown so far.
+    std::vector<QString> MessageTexts() const;
+
+    TempDir data;
+    std::vector<MsgBoxCall> messages;
+};
