@@ -27,10 +27,6 @@ QString Qs(std::string_view text) {
     return FromCp1252(text);
 }
 
-bool IsEnter(const QKeyEvent* key) {
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
-
 // The masked date field takes its blanks as "_"; setting its text fills only the typed positions.
 QString DateInput(const QString& shown) {
     if (shown.startsWith(QLatin1Char('N'), Qt::CaseInsensitive) && shown.contains(QLatin1Char('_')))
@@ -41,11 +37,8 @@ QString DateInput(const QString& shown) {
 }
 } // namespace
 
-frmClientInfo::frmClientInfo(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmClientInfo"));
-    setWindowTitle(QStringLiteral("Client Information"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setModal(true);
+frmClientInfo::frmClientInfo(QWidget* parent)
+    : EntryDialog(parent, QStringLiteral("frmClientInfo"), QStringLiteral("Client Information")) {
 
     auto* outer = new QVBoxLayout(this);
     frClient = new QFrame(this);
@@ -102,20 +95,11 @@ frmClientInfo::frmClientInfo(QWidget* parent) : QDialog(parent) {
         combo->setMinimumWidth(170);
 
     auto* buttons = new QHBoxLayout;
-    const QString captions[2] = {QStringLiteral("Information OK"), QStringLiteral("Cancel Input")};
-    for (int i = 0; i < 2; ++i) {
-        auto mc = MakeMenuChoice(frClient, i, captions[i]);
-        sspMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
-        cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
-        mc.cmd->installEventFilter(this);
-        connect(mc.cmd, &QPushButton::clicked, this, [this, i] { cmdMenuChoice_Click(i); });
-        buttons->addWidget(mc.ssp);
-    }
+    MakeButtons(frClient, buttons, QStringLiteral("Information OK"), QStringLiteral("Cancel Input"));
     grid->addLayout(buttons, ClientFieldCount, 0, 1, 2);
     setTabOrder(mebDateOfBirth, cmdMenuChoice[0]);
     setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
 
-    msgPanel = new MsgPanel(this);
     outer->addWidget(msgPanel);
     adjustSize();
     Form_Load();
@@ -312,7 +296,7 @@ void frmClientInfo::MoveToNext(ClientField field) {
 }
 
 bool frmClientInfo::Field_KeyPress(ClientField field, QKeyEvent* event) {
-    if (IsEnter(event)) {
+    if (IsEnterKey(event)) {
         if (CheckField(field))
             MoveToNext(field);
         else
@@ -425,22 +409,9 @@ void frmClientInfo::cmdMenuChoice_Click(int index) {
     Finish(true);
 }
 
-void frmClientInfo::Finish(bool proceed) {
-    m_finishing = true;
-    Proceed = proceed;
-    done(proceed ? QDialog::Accepted : QDialog::Rejected);
-}
-
 bool frmClientInfo::eventFilter(QObject* watched, QEvent* event) {
-    for (int i = 0; i < 2; ++i) {
-        if (watched != cmdMenuChoice[static_cast<std::size_t>(i)])
-            continue;
-        if (event->type() == QEvent::FocusIn)
-            cmdMenuChoice_GotFocus(i);
-        else if (event->type() == QEvent::FocusOut)
-            ResetMenuChoices(this, 1);
+    if (ButtonEvent(watched, event))
         return false;
-    }
     for (int i = 0; i < ClientFieldCount; ++i) {
         const auto field = static_cast<ClientField>(i);
         if (watched != FieldWidget(field))
@@ -464,26 +435,4 @@ bool frmClientInfo::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void frmClientInfo::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
-        QTimer::singleShot(0, this, [this] { Form_Activate(); });
-    }
-}
-
-// The close box is the "Cancel Input" button.
-void frmClientInfo::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    if (!m_finishing)
-        cmdMenuChoice_Click(1);
-}
-
-// Esc has no meaning here, and Enter belongs to the focused control.
-void frmClientInfo::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || IsEnter(event))
-        return;
-    QDialog::keyPressEvent(event);
 }

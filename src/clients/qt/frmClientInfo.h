@@ -3,18 +3,16 @@
 // with every field's check, the edit limit and the name-deleted lock.
 #include "clients/ClientInfoRules.h"
 #include "clients/ClientRecord.h"
+#include "clients/qt/EntryDialog.h"
 
-#include <QDialog>
 #include <array>
 
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class MsgPanel;
 
-class frmClientInfo : public QDialog {
+class frmClientInfo : public EntryDialog {
     Q_OBJECT
 public:
     explicit frmClientInfo(QWidget* parent = nullptr);
@@ -29,19 +27,16 @@ public:
     QLineEdit* txtEducation;
     QComboBox* cmbMarital;
     QLineEdit* mebDateOfBirth;
-    std::array<QFrame*, 2> sspMenuChoice;
-    std::array<QPushButton*, 2> cmdMenuChoice;
-    MsgPanel* msgPanel;
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void RecordToScreen();
     void RecordToDB();
     void LockFields();
     void ShowEditLimitMessage();
     void RecordFieldChange(ClientField field);
-    void cmdMenuChoice_Click(int index);
-    void cmdMenuChoice_GotFocus(int index);
+    void cmdMenuChoice_Click(int index) override;
+    void cmdMenuChoice_GotFocus(int index) override;
     void Field_GotFocus(ClientField field);
     void Field_LostFocus(ClientField field);
     // Returns true when the key was handled here (consumed).
@@ -54,9 +49,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QComboBox* ListOf(ClientField field) const;
@@ -69,11 +61,8 @@ private:
     void RefuseField(ClientField field);
     void MoveToNext(ClientField field);
     bool FieldsLocked() const;
-    void Finish(bool proceed);
 
     LoadedFieldValues m_loadedValues;
     int16_t m_storedEditCount = 0;
-    bool m_activated = false;
     bool m_changingList = false;
-    bool m_finishing = false;
 };
