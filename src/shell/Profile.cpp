@@ -1,5 +1,7 @@
 #include "shell/Profile.h"
 
+#include "shell/FileIo.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -102,18 +104,7 @@ FileError WriteReplacing(const std::string& file, const std::string& bytes) {
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return FileErrorFromErrno(errno, file);
-    std::size_t done = 0;
-    int err = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            err = n < 0 ? errno : ENOSPC;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    int err = WriteFully(fd, bytes, 0);
     if (err == 0 && ::fsync(fd) != 0)
         err = errno;
     if (::close(fd) != 0 && err == 0)
