@@ -431,9 +431,9 @@ void checkReportTexts(const std::string& path, const std::vector<int>& significa
             faults.add(path, 1, "scale name '" + n + "' must be 1..20 characters, unquoted");
     if (splitComma(lines[1]) != std::vector<std::string>{"LOW", "MEDIUM", "PROBLEM", "MAXIMUM"})
         faults.add(path, 2, "range names must be LOW,MEDIUM,PROBLEM,MAXIMUM");
-    // Left-column groups (ALCOHOL, AGGRESSIVENESS, VIOLENCE) start in column 8 and may run to
-    // column 43; the right column starts in column 44 and ends in 78.
-    const std::array<std::size_t, 5> groupWidth = {36, 35, 36, 35, 36};
+    // The report prints these lines in two columns, from column 8 and from column 44: a left line
+    // of 35 characters leaves one blank before the right one, which ends in column 78.
+    constexpr std::size_t columnWidth = 35;
     std::size_t j = 0;
     for (std::size_t g = 0; g < 5; ++g)
         for (int k = 0; k < SignificantSizes[g]; ++k, ++j) {
@@ -443,7 +443,7 @@ void checkReportTexts(const std::string& path, const std::vector<int>& significa
                 faults.add(path, int(3 + j),
                            "significant-item line " + std::to_string(j + 1) + " must begin with \"" + prefix +
                                "\"");
-            if (line.size() > groupWidth[g])
+            if (line.size() > columnWidth)
                 faults.add(path, int(3 + j), "line longer than its report column");
         }
     for (int k = 0; k < 40; ++k) {
@@ -451,7 +451,7 @@ void checkReportTexts(const std::string& path, const std::vector<int>& significa
         const std::string prefix = std::to_string(140 + k / 4) + ". ";
         if (line.rfind(prefix, 0) != 0)
             faults.add(path, 2 + 54 + k + 1, "answer line must begin with \"" + prefix + "\"");
-        if (line.size() > (k < 20 ? 36u : 35u))
+        if (line.size() > columnWidth)
             faults.add(path, 2 + 54 + k + 1, "line longer than its report column");
     }
     for (std::size_t n = 96; n < lines.size(); ++n)
