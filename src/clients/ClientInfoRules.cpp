@@ -1,7 +1,8 @@
 #include "clients/ClientInfoRules.h"
 
 #include "clients/ClientFile.h"
-#include "clients/LeadingValue.h"
+#include "clients/TrimBlanks.h"
+#include "scoring/TextValue.h"
 #include "shell/Clock.h"
 
 #include <algorithm>
@@ -187,7 +188,7 @@ FieldCheck CheckTextField(ClientField field, std::string_view text) {
     case ClientField::Education: {
         if (IsNotAvailable(trimmed))
             return {true, "N"};
-        const double v = LeadingValue(trimmed);
+        const double v = TextValue(trimmed);
         const bool ok = field == ClientField::Age ? v > 10 && v < 100 : v >= 0 && v < 100;
         return ok ? FieldCheck{true, std::string(trimmed)} : FieldCheck{false, ""};
     }

@@ -1,6 +1,7 @@
 #include "clients/CourtHistoryRules.h"
 
-#include "clients/LeadingValue.h"
+#include "clients/TrimBlanks.h"
+#include "scoring/TextValue.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,7 +38,7 @@ CourtCheck CheckCourtValue(std::string_view text, double low, double high) {
         return {true, "N"};
     if (text == "0")
         return {true, "0"};
-    const double v = LeadingValue(text);
+    const double v = TextValue(text);
     if (low < v && v <= high)
         return {true, std::string(text)};
     return {false, ""};
@@ -46,7 +47,7 @@ CourtCheck CheckCourtValue(std::string_view text, double low, double high) {
 CourtCheck CheckFirstArrestAge(std::string_view text) {
     if (IsNotAvailable(text))
         return {true, "N"};
-    const double v = LeadingValue(text);
+    const double v = TextValue(text);
     if (v >= 5 && v <= 99)
         return {true, std::string(text)};
     return {false, ""};

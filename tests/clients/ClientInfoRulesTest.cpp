@@ -1,5 +1,4 @@
 #include "clients/ClientInfoRules.h"
-#include "clients/LeadingValue.h"
 #include "shell/Clock.h"
 
 #include <gtest/gtest.h>
@@ -17,16 +16,6 @@ bool Accepts(ClientField f, const char* text) {
     return CheckTextField(f, text).accepted;
 }
 } // namespace
-
-TEST_F(ClientInfoRulesTest, LeadingValueReadsLikeTheOriginalForms) {
-    EXPECT_EQ(LeadingValue("12"), 12);
-    EXPECT_EQ(LeadingValue(" 1 2abc"), 12);
-    EXPECT_EQ(LeadingValue("ab"), 0);
-    EXPECT_EQ(LeadingValue(""), 0);
-    EXPECT_EQ(LeadingValue("-1"), -1);
-    EXPECT_EQ(LeadingValue("9."), 9);
-    EXPECT_DOUBLE_EQ(LeadingValue("1.5e1x"), 15);
-}
 
 TEST_F(ClientInfoRulesTest, GoodDateRunsFrom1890UpToToday) {
     EXPECT_TRUE(GoodDate("01/01/1890"));
