@@ -1,0 +1,250 @@
+#include "clients/ClientFile.h"
+#include "entry/qt/frmNewEntry.h"
+#include "shell/RunState.h"
+#include "shell/qt/MsgPanel.h"
+#include "shell/qt/WindowHelpers.h"
+#include "support/ModalHelper.h"
+#include "support/RegistrationFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <sqlite3.h>
+
+namespace {
+// The second answer of item i: six answer types, the yes/no grid starting with the non-consecutive item 2.
+std::string Answer2(int item) {
+    if (item == 2 || (item >= 141 && item <= 145))
+        return "No";
+    if (item <= 60)
+        return "False";
+    if (item <= 100)
+        return "Sometimes";
+    if (item <= 120)
+        return "Mostly True";
+    if (item <= 140)
+        return "Often";
+    return "Two";
+}
+
+void WriteDatabase(const std::string& file) {
+    std::string sql =
+        "BEGIN; CREATE TABLE English (ID INTEGER, TestQuestion TEXT, QuestionAudio TEXT, ANSWER1 TEXT, "
+        "ANSWER2 TEXT, ANSWER3 TEXT, ANSWER4 TEXT, ANSWER5 TEXT, ChoiceAudio1 TEXT, ChoiceAudio2 "
+        "TEXT, ChoiceAudio3 TEXT, ChoiceAudio4 TEXT, ChoiceAudio5 TEXT);";
+    for (int i = 1; i <= 149; ++i)
+        sql += "INSERT INTO English VALUES (" + std::to_string(i) + ", 'Item', NULL, 'One', '" + Answer2(i) +
+               "', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);";
+    sql += "COMMIT;";
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+QTableWidget* FocusGrid() {
+    return qobject_cast<QTableWidget*>(QApplication::focusWidget());
+}
+QString FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+int FocusRow() {
+    return FocusGrid() ? FocusGrid()->currentRow() + 1 : -1;
+}
+
+class ResponseGridWindowTest : public RegistrationWindowTest {
+protected:
+    void SetUp() override {
+        RegistrationWindowTest::SetUp();
+        WriteDatabase(program.file("TARVOS.MDB"));
+        QuestionDatabasePath = program.file("TARVOS.MDB");
+    }
+    // A new client whose information and court history were accepted.
+    void StartNewClient() {
+        UseClients({SampleClient("One")});
+        ClientTable[2] = SampleClient("Ann Lee");
+        ClientTable[2].Responses = std::string(149, '0');
+        CurrentClient = 2;
+    }
+    void Run(const std::function<void(frmNewEntry*)>& steps) {
+        frmNewEntry window;
+        WhenModal<frmNewEntry>(steps);
+        window.exec();
+    }
+    TempDir program;
+};
+} // namespace
+
+TEST_F(ResponseGridWindowTest, ItemsGatherInOneGridPerAnswerTypeInOrderOfFirstUse) {
+    StartNewClient();
+    Run([&](frmNewEntry* f) {
+        ASSERT_EQ(f->grdResponses.size(), 6u);
+        const int types[] = {0, 1, 3, 4, 5, 2};
+        const int rows[] = {59, 6, 40, 20, 20, 4};
+        for (int g = 0; g < 6; ++g) {
+            QTableWidget* t = f->grdResponses[static_cast<std::size_t>(g)];
+            EXPECT_EQ(f->GridType(g), types[g]);
+            EXPECT_EQ(t->rowCount(), rows[g]);
+            EXPECT_EQ(t->columnCount(), AnswerColumnCount(types[g]) + 1);
+            EXPECT_EQ(t->horizontalHeaderItem(0)->text(), "Num");
+            EXPECT_EQ(f->lblSection[static_cast<std::size_t>(g)]->text(),
+                      QStringLiteral("Section %1").arg(g + 1));
+        }
+        EXPECT_EQ(f->grdResponses[1]->item(0, 0)->text(), "2.");
+        EXPECT_EQ(f->grdResponses[1]->item(1, 0)->text(), "141.");
+        EXPECT_EQ(f->grdResponses[0]->item(1, 0)->text(), "3.");
+        for (QTableWidget* t : f->grdResponses)
+            for (int r = 0; r < t->rowCount(); ++r)
+                for (int c = 1; c < t->columnCount(); ++c)
+                    ASSERT_EQ(t->item(r, c)->text(), "") << "a new client has no answer marked";
+        EXPECT_EQ(FocusName(), "grdResponses_0");
+        EXPECT_EQ(f->msgPanel->text(), "0=No answer, 1=True, 2=False, Tab=Next grid");
+        KeyToFocus(Qt::Key_Tab);
+        EXPECT_EQ(f->msgPanel->text(), "0=No answer, 1=Yes, 2=No, Tab=Next grid");
+        f->cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
+        KeyToFocus(Qt::Key_Return);
+    });
+}
+
+TEST_F(ResponseGridWindowTest, KeyingMovesAcrossGridsAcceptsDigitsPerTypeAndRingsAtTheEnds) {
+    StartNewClient();
+    const std::string before = FileBytes();
+    Run([&](frmNewEntry* f) {
+        KeyToFocus(Qt::Key_Up);
+        EXPECT_EQ(BeepCount(), 1) << "up on the first item";
+        TypeToFocus("3a");
+        EXPECT_EQ(BeepCount(), 3) << "a true/false item takes 0 to 2 only";
+        KeyToFocus(Qt::Key_Right);
+        TypeToFocus("1");
+        EXPECT_EQ(f->ItemAnswers[0], '1');
+        EXPECT_EQ(f->grdResponses[0]->item(0, 1)->text(), "X");
+        EXPECT_EQ(f->grdResponses[0]->item(0, 1)->background().color(), ColorFromBgr(0x00FF00));
+        EXPECT_EQ(FocusRow(), 2);
+        EXPECT_EQ(f->grdResponses[0]->item(1, 1)->background().color(), ColorFromBgr(0xFFFF00));
+        for (int i = 0; i < 57; ++i)
+            KeyToFocus(Qt::Key_Down);
+        EXPECT_EQ(FocusRow(), 59);
+        TypeToFocus("2");
+        EXPECT_EQ(f->ItemAnswers[59], '2') << "the last row of grid 1 is item 60";
+        EXPECT_EQ(FocusName(), "grdResponses_1");
+        EXPECT_EQ(FocusRow(), 1);
+        KeyToFocus(Qt::Key_Up);
+        EXPECT_EQ(FocusName(), "grdResponses_0");
+        EXPECT_EQ(FocusRow(), 59);
+        KeyToFocus(Qt::Key_Down);
+        TypeToFocus("2");
+        EXPECT_EQ(f->ItemAnswers[1], '2');
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Tab);
+        EXPECT_EQ(FocusName(), "grdResponses_3");
+        TypeToFocus("5");
+        EXPECT_EQ(f->ItemAnswers[100], '5') << "a five-step item takes 5";
+        KeyToFocus(Qt::Key_Backtab);
+        TypeToFocus("5");
+        EXPECT_EQ(f->ItemAnswers[60], '0') << "a four-step item refuses 5";
+        TypeToFocus("4");
+        EXPECT_EQ(f->ItemAnswers[60], '4');
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Tab);
+        EXPECT_EQ(FocusName(), "grdResponses_5");
+        const int beeps = BeepCount();
+        TypeToFocus("1234");
+        EXPECT_EQ(BeepCount(), beeps + 1) << "keying the last item of the last grid";
+        EXPECT_EQ(FocusRow(), 4);
+        EXPECT_EQ(f->grdResponses[5]->item(3, 4)->text(), "X");
+        KeyToFocus(Qt::Key_Down);
+        EXPECT_EQ(BeepCount(), beeps + 2);
+        KeyToFocus(Qt::Key_Tab);
+        EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+        EXPECT_EQ(f->msgPanel->text(), "SAVE data, close this window and return to Main Menu");
+        KeyToFocus(Qt::Key_Return);
+    });
+    EXPECT_EQ(ClientCount, 2);
+    const std::string after = FileBytes();
+    ASSERT_EQ(after.size(), before.size() + 235) << "saving a new client appends exactly one record";
+    EXPECT_EQ(after.substr(0, 235), before);
+    std::string expected(149, '0');
+    expected[0] = '1';
+    expected[1] = '2';
+    expected[59] = '2';
+    expected[60] = '4';
+    expected[100] = '5';
+    expected.replace(145, 4, "1234");
+    EXPECT_EQ(after.substr(235 + 84, 149), expected);
+    EXPECT_EQ(after.substr(235, 25), "Ann Lee                  ");
+}
+
+TEST_F(ResponseGridWindowTest, CancelLeavesFileAndMemoryAsTheyWere) {
+    StartNewClient();
+    const std::string before = FileBytes();
+    Run([&](frmNewEntry* f) {
+        TypeToFocus("12");
+        f->close();
+    });
+    EXPECT_EQ(ClientTable[2], ClientRecord{}) << "an abandoned new client is blanked";
+    EXPECT_EQ(ClientCount, 1);
+    EXPECT_EQ(FileBytes(), before);
+
+    EditExisting = true;
+    CurrentClient = 1;
+    const ClientRecord stored = ClientTable[1];
+    ClientTable[1].CourtHistory[4] = "9"; // accepted in the court history window just before
+    Run([&](frmNewEntry* f) {
+        EXPECT_EQ(f->grdResponses[0]->item(0, 1)->text(), "X");
+        TypeToFocus("2");
+        f->cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
+        KeyToFocus(Qt::Key_Return);
+    });
+    EXPECT_EQ(ClientTable[1], stored) << "cancelling an edit keeps nothing of it in memory";
+    EXPECT_EQ(FileBytes(), before);
+}
+
+TEST_F(ResponseGridWindowTest, EditingSavesOnlyItsOwnRecord) {
+    UseClients({SampleClient("One"), SampleClient("Two"), SampleClient("Three")});
+    const std::string before = FileBytes();
+    EditExisting = true;
+    CurrentClient = 2;
+    Run([&](frmNewEntry* f) {
+        TypeToFocus("0");
+        f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
+        KeyToFocus(Qt::Key_Return);
+    });
+    const std::string after = FileBytes();
+    EXPECT_EQ(ClientCount, 3);
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.substr(235 + 84, 1), "0");
+    EXPECT_EQ(after.substr(0, 235 + 84), before.substr(0, 235 + 84));
+    EXPECT_EQ(after.substr(235 + 85), before.substr(235 + 85));
+}
+
+TEST_F(ResponseGridWindowTest, AShortScannedAnswerStringIsCompletedAfterAWarning) {
+    StartNewClient();
+    ScannedAnswers = true;
+    ClientTable[2].Responses = std::string(140, '2');
+    Run([&](frmNewEntry* f) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].title, "Scanned Answers Warning");
+        EXPECT_EQ(messages[0].text,
+                  "Scanned answers being populated for editing but\nsome answers did not scan "
+                  "correctly.\nCheck Responses carefully.");
+        EXPECT_EQ(f->ItemAnswers, std::string(140, '2') + std::string(9, '0'));
+        EXPECT_EQ(f->grdResponses[0]->item(0, 2)->text(), "X");
+        f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
+        KeyToFocus(Qt::Key_Return);
+    });
+    EXPECT_EQ(ClientTable[2].Responses.str(), std::string(140, '2') + std::string(9, '0'));
+    EXPECT_EQ(ClientCount, 2);
+}
+
+TEST_F(ResponseGridWindowTest, AMissingDatabaseIsReportedAndChangesNothing) {
+    StartNewClient();
+    const std::string before = FileBytes();
+    QuestionDatabasePath = program.file("NONE.MDB");
+    frmNewEntry window;
+    EXPECT_EQ(window.exec(), QDialog::Rejected);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("NONE.MDB")) << messages[0].text.toStdString();
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(ClientCount, 1);
+}
