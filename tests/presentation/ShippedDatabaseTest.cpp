@@ -1,5 +1,6 @@
 // The question database and voice files of this build, made from the item sources in data/.
 #include "presentation/QuestionDatabase.h"
+#include "support/TempDir.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,8 +15,11 @@ const std::string Program = TARVOS_BUILD_DIR;
 
 // Calls `check` with the items of each language table of the built database.
 void ForEachLanguage(const std::function<void(const std::string&, const std::vector<ItemRecord>&)>& check) {
+    // A copy, so that other tests running at the same time may open the built file.
+    TempDir dir;
+    std::filesystem::copy_file(Program + "/" + QuestionDatabaseName, dir.file(QuestionDatabaseName));
     QuestionDatabase db;
-    const FileError opened = db.Open(Program + "/" + QuestionDatabaseName);
+    const FileError opened = db.Open(dir.file(QuestionDatabaseName));
     ASSERT_TRUE(opened.ok()) << opened.description;
     std::vector<std::string> languages;
     ASSERT_TRUE(LanguageTables(db, languages).ok());
