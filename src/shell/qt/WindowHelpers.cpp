@@ -32,6 +32,20 @@ void SetBold(QWidget* widget, bool bold) {
     }
 }
 
+class EnterClicks : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
 // The key rules of a menu button.
 class MenuButtonKeys : public QObject {
 public:
@@ -189,4 +203,8 @@ MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption) {
     cmd->installEventFilter(new MenuButtonKeys(cmd));
     layout->addWidget(cmd);
     return {ssp, cmd};
+}
+
+void ClickOnEnter(QPushButton* button) {
+    button->installEventFilter(new EnterClicks(button));
 }

@@ -51,3 +51,5 @@ struct MenuChoice {
     QPushButton* cmd;
 };
 MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption);
+// A plain push button that Enter clicks while it has the focus (Qt's buttons take only Space).
+void ClickOnEnter(QPushButton* button);
