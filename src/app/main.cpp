@@ -1,4 +1,5 @@
 // Tarvos, the desktop program: the main menu's start-up decides whether the program runs.
+#include "shell/qt/WindowHelpers.h"
 #include "shell/qt/frmMainMenu.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvos"));
+    ActivateWindowsWhenShown();
     frmMainMenu window;
     if (!window.Form_Load())
         return 0;

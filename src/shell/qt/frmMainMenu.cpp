@@ -205,8 +205,10 @@ bool frmMainMenu::Form_Load() {
     }
     splash.close();
 
-    if (!(windowState() & Qt::WindowMaximized))
+    if (!(windowState() & Qt::WindowMaximized)) {
+        CenterForm(this);
         LayOutMenuFrame();
+    }
     FillCodeTables();
     Form_Activate();
     NumLockAlwaysOn = ReadNumLockSetting();
