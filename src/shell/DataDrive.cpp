@@ -43,3 +43,10 @@ FileError SetDataFolder(const std::string& path) {
 void ResetDataDrive() {
     DataDrive.clear();
 }
+
+FileError SetExistingDataFolder(const std::string& path) {
+    const std::string file = JoinPath(path, ClientFileName);
+    if (path.empty() || ::access(file.c_str(), F_OK) != 0)
+        return FileErrorFromErrno(path.empty() ? ENOENT : errno, file);
+    return SetDataFolder(path);
+}

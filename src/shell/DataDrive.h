@@ -15,6 +15,9 @@ constexpr const char* WriteTestFileName = "checkWriteTest";
 // (70 on a write-protected medium, 61 on a full one; the folder stays adopted). The scratch file never
 // remains.
 [[nodiscard]] FileError SetDataFolder(const std::string& path);
+// The same for a folder that must already hold its client file (returning to the folder in use before:
+// a bare mount point left by a removed medium fails with 53 instead of getting a fresh client file).
+[[nodiscard]] FileError SetExistingDataFolder(const std::string& path);
 
 // Establishes the client file of `path` and, when it loads, sets DataDrive (no write test).
 [[nodiscard]] FileError AdoptDataFolder(const std::string& path);

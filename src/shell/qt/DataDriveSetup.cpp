@@ -45,7 +45,7 @@ void Refresh() {
 
 // Returns to the folder in use before a failed change from the menu.
 DriveSetup RestorePrevious(const std::string& previous) {
-    FileError err = SetDataFolder(previous);
+    FileError err = SetExistingDataFolder(previous);
     if (err.ok())
         err = LoadClientFile();
     if (!err.ok()) {

@@ -1,6 +1,5 @@
 #include "shell/qt/frmDriveSelect.h"
 
-#include "shell/DataDrive.h"
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/WindowHelpers.h"
 
@@ -54,14 +53,10 @@ frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
     }
     layout->addLayout(buttons);
 
-    const auto volumes = g_volumeSource ? g_volumeSource() : ListDataVolumes();
-    int current = 0;
-    for (const DataVolume& v : volumes) {
-        if (v.path == QString::fromStdString(DataDrive))
-            current = drDrive->count();
+    // Nothing is chosen at first, so every volume, the first one included, is one key away.
+    for (const DataVolume& v : g_volumeSource ? g_volumeSource() : ListDataVolumes())
         drDrive->addItem(Describe(v), v.path);
-    }
-    drDrive->setCurrentIndex(volumes.empty() ? -1 : current);
+    drDrive->setCurrentIndex(-1);
     connect(drDrive, &QComboBox::currentIndexChanged, this, [this] { drDrive_Change(); });
     connect(cmdhelp, &QPushButton::clicked, this, [this] { cmdhelp_Click(); });
     connect(cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
