@@ -1,6 +1,7 @@
 #include "clients/ClientFile.h"
 
 #include "shell/Clock.h"
+#include "shell/FileIo.h"
 #include "shell/ProgramFolder.h"
 
 #include <cerrno>
@@ -81,8 +82,9 @@ FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& c
     ClientSlots loaded{};
     for (long long i = 1; i <= records; ++i) {
         auto offset = static_cast<std::size_t>(i - 1) * ClientRecordSize;
-        std::string_view rec = offset < bytes.size() ? std::string_view(bytes).substr(offset, ClientRecordSize)
-                                                     : std::string_view();
+        std::string_view rec = offset < bytes.size()
+                                   ? std::string_view(bytes).substr(offset, ClientRecordSize)
+                                   : std::string_view();
         loaded[static_cast<std::size_t>(i)] = ClientRecord::FromBytes(rec);
     }
     slots = loaded;
@@ -156,18 +158,7 @@ FileError SaveClientRecord(int index) {
         return FileErrorFromErrno(errno, ClientFile);
     const std::string bytes = ClientTable[static_cast<std::size_t>(index)].ToBytes();
     const off_t offset = static_cast<off_t>(index - 1) * static_cast<off_t>(ClientRecordSize);
-    std::size_t done = 0;
-    int err = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            err = n < 0 ? errno : ENOSPC;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    int err = WriteFully(fd.get(), bytes, offset);
     if (err == 0 && ::fsync(fd.get()) != 0)
         err = errno;
     if (err != 0) {
@@ -188,13 +179,15 @@ void ClearCurrentRecord() {
 
 void FillCodeTables() {
     GenderNames = {Pad("N/A", 6), Pad("Male", 6), Pad("Female", 6)};
-    RaceNames = {Pad("N/A", 15),      Pad("Caucasian", 15),       Pad("Black", 15), Pad("Hispanic", 15),
-                 Pad("Asian", 15),    Pad("Native American", 15), Pad("Other", 15)};
+    RaceNames = {Pad("N/A", 15),   Pad("Caucasian", 15),       Pad("Black", 15), Pad("Hispanic", 15),
+                 Pad("Asian", 15), Pad("Native American", 15), Pad("Other", 15)};
     MaritalNames = {Pad("N/A", 9),      Pad("Single", 9),    Pad("Married", 9),
                     Pad("Divorced", 9), Pad("Separated", 9), Pad("Widowed", 9)};
 }
 
-void SetSectionBounds() { SectionBounds = {0, 108, 139, 149}; }
+void SetSectionBounds() {
+    SectionBounds = {0, 108, 139, 149};
+}
 
 std::optional<std::chrono::year_month_day> ParseDate(std::string_view date) {
     unsigned m = 0, d = 0;

@@ -1,0 +1,25 @@
+#pragma once
+// The program's settings in "trvtest.ini" of the program folder.
+#include "shell/FileError.h"
+
+#include <string>
+
+constexpr const char* SettingsFileName = "trvtest.ini";
+// Full path of the settings file; every read and write uses it.
+std::string SettingsPath();
+
+// [Settings] NumLock and PrintDOS: true when the value starts with "Tru" (case matters); default "True".
+bool ReadNumLockSetting();
+[[nodiscard]] FileError SaveNumLockSetting(bool on);
+bool ReadPrintDOSSetting();
+[[nodiscard]] FileError SavePrintDOSSetting(bool on);
+
+// [Path] FilePath: the data folder adopted last; default "a:".
+std::string ReadFilePathSetting();
+[[nodiscard]] FileError SaveFilePathSetting(const std::string& path);
+// [Path] SndPath: the folder of the voice files; default the program folder.
+std::string GetINISndPath();
+// [Options] SystemDB = program folder + "mokltd.mda", written at every start.
+[[nodiscard]] FileError WriteSystemDBSetting();
+// [Settings] PublisherCode: the one-letter code of the report footer's publisher; default "m".
+std::string ReadPublisherCode();

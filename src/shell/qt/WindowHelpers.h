@@ -1,0 +1,53 @@
+#pragma once
+// The look and keyboard rules every window shares: menu buttons on coloured panels, bold labels of
+// the field being edited, centring, the busy pointer and the bell.
+#include <QColor>
+#include <QString>
+#include <cstdint>
+
+class QFrame;
+class QPushButton;
+class QWidget;
+
+constexpr unsigned PanelNormal = 0xFF0000;  // blue
+constexpr unsigned PanelFocused = 0xFFFF00; // cyan
+constexpr unsigned TextBlack = 0x000000;
+constexpr unsigned TextWhite = 0xFFFFFF;
+
+// A 0x00BBGGRR colour number as a QColor.
+QColor ColorFromBgr(unsigned bgr);
+// Sets a widget's background (and, when given, text) colour from 0x00BBGGRR numbers.
+void SetBackColor(QWidget* widget, unsigned bgr);
+void SetForeColor(QWidget* widget, unsigned bgr);
+
+// Centres `window` on its screen: top first, then left.
+void CenterForm(QWidget* window);
+// True when low <= value <= high.
+bool InRange(int16_t value, int16_t low, int16_t high);
+// The hourglass, or the normal pointer again; both let pending events run so the change shows at once.
+void BusyPointer();
+void NormalPointer();
+
+// Panels sspMenuChoice_0..lastIndex blue and captions of cmdMenuChoice_0..lastIndex normal weight.
+void ResetMenuChoices(QWidget* window, int lastIndex);
+// ResetMenuChoices, then panel `index` cyan and its caption bold.
+void HighlightMenuChoice(QWidget* window, int lastIndex, int index);
+// Labels lblInfo_0..lastIndex of the active window normal weight; HighlightLabel then makes `index` bold.
+void ResetLabels(int lastIndex);
+void HighlightLabel(int lastIndex, int index);
+// Selects the whole text of the active window's focused control; controls without text are left alone.
+void SelectAllText();
+
+// The bell. Tests count how often it sounded.
+void Beep();
+int BeepCount();
+void ResetBeepCount();
+
+// A menu button on its 3D panel, built the same way in every window (objectNames cmdMenuChoice_i and
+// sspMenuChoice_i). The button is never a default button; on it Enter clicks, Space presses, Tab and
+// the arrow keys move the focus, and every other key is swallowed. The panel is blue.
+struct MenuChoice {
+    QFrame* ssp;
+    QPushButton* cmd;
+};
+MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption);

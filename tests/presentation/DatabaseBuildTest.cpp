@@ -1,0 +1,209 @@
+// The database build tool run on small item sources, and the database and voice files of this build.
+#include "presentation/QuestionDatabase.h"
+#include "support/TempDir.h"
+
+#include <QProcess>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::vector<std::string> Ratings = {"Rare or Never", "Sometimes", "Often", "Very Often or Always"};
+
+// Line of item `id` in a source made by ItemSource: a comment line, then items of 3 and 5 lines.
+int ItemLine(int id) {
+    return 2 + (id <= 108 ? (id - 1) * 3 : 108 * 3 + (id - 109) * 5);
+}
+
+std::string ItemSource(const std::string& yes, const std::string& no, const std::string& question) {
+    std::string text = "# test items\n";
+    for (int id = 1; id <= 149; ++id) {
+        text += std::to_string(id) + ". " + question + " " + std::to_string(id) + "\n";
+        std::vector<std::string> answers = {yes, no};
+        if (id > 139)
+            answers = {"Choice A", "Choice B" + std::to_string(id), "Choice C", "Choice D"};
+        else if (id > 108)
+            answers = Ratings;
+        for (const auto& answer : answers)
+            text += "    " + answer + "\n";
+    }
+    return text;
+}
+
+const std::string Instructions =
+    "[Inst0]\nRead each item.\n  Then answer.\n\n[Inst1]\nOne.\n[Inst2]\nTwo.\n[Inst3]\nThree.\n";
+
+struct ToolRun {
+    int status = -1;
+    std::string errors;
+};
+
+class DatabaseBuildTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.write("English.txt", ItemSource("True", "False", "I agree with statement"));
+        dir.write("Spanish.txt", ItemSource("Cierto", "Falso",
+                                            "\xC2\xBF"
+                                            "Est\xC3\xA1 de acuerdo con la frase"));
+        dir.write("English-inst.txt", Instructions);
+        dir.write("layout.tsv",
+                  "LocationName\tr\ttheta\tdx\tdy\tdimx\tDimY\nLast Name\t250.5\t12.25\t17\t0\t20\t1\n"
+                  "Item 1\t900\t45\t16.5\t0\t2\t1\n");
+    }
+
+    ToolRun Build() const {
+        QProcess p;
+        p.start(QString(TARVOS_BUILD_DIR) + "/tools/tarvos_mkdb",
+                {"--out", out(), "--scripts", q(dir.file("voice")), "--items", "English",
+                 q(dir.file("English.txt")), "--instructions", "English", q(dir.file("English-inst.txt")),
+                 "--items", "Spanish", q(dir.file("Spanish.txt")), "--scanitems", q(dir.file("layout.tsv"))});
+        if (!p.waitForFinished(30000))
+            return {};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                p.readAllStandardError().toStdString()};
+    }
+    static QString q(const std::string& s) { return QString::fromStdString(s); }
+    QString out() const { return q(dir.file("TARVOS.MDB")); }
+
+    TempDir dir;
+};
+} // namespace
+
+TEST_F(DatabaseBuildTest, BuildsItemTablesLayoutAndRecordingScripts) {
+    const ToolRun run = Build();
+    ASSERT_EQ(run.status, 0) << run.errors;
+    QuestionDatabase db;
+    ASSERT_TRUE(db.Open(out().toStdString()).ok());
+    std::vector<std::string> names;
+    ASSERT_TRUE(db.TableNames(names).ok());
+    EXPECT_EQ(names, (std::vector<std::string>{"English", "Spanish", "ScanItem"}));
+
+    std::vector<ItemRecord> english, spanish;
+    ASSERT_TRUE(LoadItemTable(db, "English", english).ok());
+    ASSERT_TRUE(LoadItemTable(db, "Spanish", spanish).ok());
+    EXPECT_EQ(spanish[0].TestQuestion, "\xBF"
+                                       "Est\xE1 de acuerdo con la frase 1");
+    EXPECT_EQ(english[0].QuestionAudio, std::optional<std::string>("Q001"));
+    // Absent answers occur both as Null and as empty texts, never with an audio stem.
+    bool null = false, empty = false;
+    std::set<std::string> trueStems, stems;
+    for (const auto& item : english) {
+        for (std::size_t k = 0; k < 5; ++k) {
+            const bool present = AnswerPresent(item.Answers[k]);
+            EXPECT_EQ(present, k < (item.ID <= 108 ? 2u : 4u)) << item.ID;
+            EXPECT_EQ(item.ChoiceAudio[k].has_value(), present) << item.ID;
+            null |= !item.Answers[k].has_value();
+            empty |= item.Answers[k] == std::optional<std::string>("");
+            if (present)
+                stems.insert(*item.ChoiceAudio[k]);
+        }
+        if (item.ID <= 108)
+            trueStems.insert(item.ChoiceAudio[0].value_or(""));
+    }
+    EXPECT_TRUE(null && empty);
+    EXPECT_EQ(trueStems, std::set<std::string>{"A001"});
+    EXPECT_EQ(stems.size(), 2u + 4u + 3u + 10u); // shared answers share one file
+    EXPECT_EQ(english[109].ChoiceAudio[1], std::optional<std::string>("A004"));
+
+    Recordset rs;
+    ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
+    EXPECT_EQ(rs.RecordCount(), 2u);
+    std::string row;
+    for (const char* field : {"LocationName", "x", "y", "r", "theta", "dx", "dy", "dimx", "DimY"}) {
+        std::string value;
+        ASSERT_TRUE(rs.Text(field, value).ok()) << field;
+        row += value + "|";
+    }
+    EXPECT_EQ(row, "Last Name|0|0|250.5|12.25|17.0|0.0|20|1|");
+
+    const std::string script = dir.read("voice/English.tsv");
+    EXPECT_EQ(script.substr(0, script.find('\n')), "Inst0.wav\tRead each item. Then answer.");
+    EXPECT_NE(script.find("\nQ149.wav\t149. I agree with statement 149\n"), std::string::npos);
+    EXPECT_NE(script.find("\nA001.wav\tTrue\nA002.wav\tFalse\nA003.wav\tRare or Never\n"), std::string::npos);
+    EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 4 + 149 + 19);
+    EXPECT_EQ(dir.read("voice/Spanish.tsv").rfind("Q001.wav\t1. \xC2\xBF", 0), 0u) << "no instructions given";
+}
+
+TEST_F(DatabaseBuildTest, FaultySourcesFailWithFileAndLineAndKeepTheOldDatabase) {
+    const std::string source = dir.read("English.txt");
+    auto replace = [&](const std::string& from, const std::string& to) {
+        std::string text = source;
+        const auto at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return text.replace(at, from.size(), to);
+    };
+    struct Fault {
+        std::string file, content, where, problem;
+    };
+    const std::string choice140 = "    Choice B140\n";
+    const std::vector<Fault> faults = {
+        {"English.txt", replace("\n5. I", "\n6. I"), ":" + std::to_string(ItemLine(5)) + ":",
+         "item 6 where item 5"},
+        {"English.txt", replace("20\n    True\n", "20\n"), ":" + std::to_string(ItemLine(20)) + ":",
+         "has 1 answers"},
+        {"English.txt", replace("7\n    True\n    False", "7\n    True\n   False"),
+         ":" + std::to_string(ItemLine(7) + 2) + ":", "indented by exactly four blanks"},
+        {"English.txt", source.substr(0, source.find("149. ")), ":", "148 items"},
+        {"English.txt", replace(choice140, "    Often enough\n"), ":" + std::to_string(ItemLine(140)) + ":",
+         "items 140-149 must not begin"},
+        {"English.txt",
+         replace("109\n    Rare or Never\n    Sometimes", "109\n    Rare or Never\n    Seldom"),
+         ":" + std::to_string(ItemLine(109)) + ":", "must begin with \"Somet\""},
+        {"English.txt", replace("statement 3\n", "statement \xE4\xB8\xAD\n"),
+         ":" + std::to_string(ItemLine(3)) + ":", "Windows-1252"},
+        {"English-inst.txt", "[Inst0]\nA.\n[Inst1]\nB.\n[Inst2]\nC.\n", ":", "no text for [Inst3]"},
+        {"layout.tsv", "Name\t1\t2\t3\t4\tfive\t1\n", ":1:", "whole numbers"},
+    };
+    for (const auto& fault : faults) {
+        SetUp();
+        dir.write("TARVOS.MDB", "previous build");
+        dir.write(fault.file, fault.content);
+        const ToolRun run = Build();
+        EXPECT_EQ(run.status, 1) << fault.problem;
+        EXPECT_NE(run.errors.find(fault.file + fault.where), std::string::npos) << run.errors;
+        EXPECT_NE(run.errors.find(fault.problem), std::string::npos) << run.errors;
+        EXPECT_EQ(dir.read("TARVOS.MDB"), "previous build");
+    }
+}
+
+// Every audio file the built database names is among the voice files of this build.
+TEST(ShippedVoiceTest, EveryAudioStemHasItsWaveFile) {
+    const std::string program = TARVOS_BUILD_DIR;
+    QuestionDatabase db;
+    const FileError opened = db.Open(program + "/" + QuestionDatabaseName);
+    ASSERT_TRUE(opened.ok()) << opened.description;
+    std::vector<std::string> languages;
+    ASSERT_TRUE(LanguageTables(db, languages).ok());
+    auto isWave = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        char head[12] = {};
+        in.read(head, sizeof head);
+        return in && std::string(head, 4) == "RIFF" && std::string(head + 8, 4) == "WAVE";
+    };
+    for (const std::string language : {"English", "Spanish"}) {
+        if (std::find(languages.begin(), languages.end(), language) == languages.end()) {
+            std::cout << "[  SKIPPED ] no " << language << " table in the built database\n";
+            continue;
+        }
+        std::vector<ItemRecord> items;
+        const FileError loaded = LoadItemTable(db, language, items);
+        ASSERT_TRUE(loaded.ok()) << loaded.description;
+        std::vector<std::string> wanted;
+        for (const auto& item : items) {
+            wanted.push_back(AudioRequestName(item.QuestionAudio));
+            for (std::size_t k = 0; k < 5; ++k)
+                if (AnswerPresent(item.Answers[k]))
+                    wanted.push_back(AudioRequestName(item.ChoiceAudio[k]));
+        }
+        if (fs::exists(std::string(TARVOS_SOURCE_DIR) + "/data/instructions/" + language + ".txt"))
+            for (const char* inst : {"Inst0.wav", "Inst1.wav", "Inst2.wav", "Inst3.wav"})
+                wanted.push_back(inst);
+        for (const auto& name : wanted)
+            EXPECT_TRUE(isWave(AudioFileName(program, language, name))) << language << ": " << name;
+    }
+}

@@ -1,0 +1,290 @@
+#include "presentation/QuestionDatabase.h"
+#include "support/TempDir.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+void Sql(const std::string& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+    const std::string message = error ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK) << message;
+}
+
+const char* ItemColumns = "(ID INTEGER, TestQuestion TEXT, QuestionAudio TEXT, ANSWER1 TEXT, ANSWER2 TEXT, "
+                          "ANSWER3 TEXT, ANSWER4 TEXT, ANSWER5 TEXT, ChoiceAudio1 TEXT, ChoiceAudio2 TEXT, "
+                          "ChoiceAudio3 TEXT, ChoiceAudio4 TEXT, ChoiceAudio5 TEXT)";
+
+// SQL filling `table` with one row per ID.
+std::string ItemRows(const std::string& table, const std::vector<int>& ids) {
+    std::string sql = "CREATE TABLE " + table + " " + ItemColumns + ";";
+    for (int id : ids)
+        sql += "INSERT INTO " + table + " VALUES (" + std::to_string(id) + ", 'Item " + std::to_string(id) +
+               "', 'Q', 'True', 'False', NULL, '', NULL, 'A1', 'A2', NULL, NULL, NULL);";
+    return sql;
+}
+
+std::vector<int> Ids(int from, int to) {
+    std::vector<int> ids;
+    for (int i = from; i <= to; ++i)
+        ids.push_back(i);
+    return ids;
+}
+
+class QuestionDatabaseTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string file = dir.file("TARVOS.MDB");
+};
+} // namespace
+
+TEST_F(QuestionDatabaseTest, OpenRefusesMissingFilesAndNonDatabasesWithoutCreatingAnything) {
+    QuestionDatabase db;
+    FileError e = db.Open(file);
+    EXPECT_EQ(e.number, DbFileNotFound);
+    EXPECT_NE(e.description.find(file), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_FALSE(db.IsOpen());
+
+    dir.write("TARVOS.MDB", std::string("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24) +
+                                std::string(2000, '\x5a'));
+    e = db.Open(file);
+    EXPECT_EQ(e.number, DbCannotOpen);
+    EXPECT_NE(e.description.find("Jet"), std::string::npos) << e.description;
+    EXPECT_NE(e.description.find(file), std::string::npos);
+
+    for (const std::string& bytes : {std::string(), std::string("just some text, not a database\n")}) {
+        dir.write("TARVOS.MDB", bytes);
+        e = db.Open(file);
+        EXPECT_EQ(e.number, DbCannotOpen);
+        EXPECT_NE(e.description.find("not an SQLite 3 database"), std::string::npos) << e.description;
+        EXPECT_EQ(dir.read("TARVOS.MDB"), bytes) << "the file must be left as it was";
+    }
+
+    // A damaged database: a valid header over garbage.
+    std::filesystem::remove(file);
+    Sql(file, "CREATE TABLE t (a); INSERT INTO t VALUES (1);");
+    std::string bytes = dir.read("TARVOS.MDB");
+    std::fill(bytes.begin() + 100, bytes.end(), '\xff');
+    dir.write("TARVOS.MDB", bytes);
+    EXPECT_EQ(db.Open(file).number, DbCannotOpen);
+
+    EXPECT_EQ(db.Open(dir.path()).number, DbCannotOpen);
+}
+
+TEST_F(QuestionDatabaseTest, OpenIsExclusiveUntilClosed) {
+    Sql(file, "CREATE TABLE English (ID INTEGER);");
+    QuestionDatabase first, second;
+    ASSERT_TRUE(first.Open(file).ok());
+
+    FileError e = second.Open(file);
+    EXPECT_EQ(e.number, DbCannotOpen);
+    EXPECT_NE(e.description.find("exclusively"), std::string::npos) << e.description;
+
+    // Another process is kept out too.
+    const QString cli = QStandardPaths::findExecutable("sqlite3");
+    if (!cli.isEmpty()) {
+        QProcess p;
+        p.start(cli, {QString::fromStdString(file), "SELECT count(*) FROM English;"});
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_NE(p.exitCode(), 0) << "a second process read the database while it was held";
+    }
+
+    first.Close();
+    EXPECT_TRUE(second.Open(file).ok());
+}
+
+TEST_F(QuestionDatabaseTest, TablesListInCreationOrderAndLanguagesMatchExactly) {
+    const std::string other = dir.file("other.mdb");
+    Sql(file,
+        "CREATE TABLE Zeta (ID INTEGER); CREATE TABLE Spanish (ID INTEGER);"
+        "CREATE TABLE Counter (n INTEGER PRIMARY KEY AUTOINCREMENT); INSERT INTO Counter DEFAULT VALUES;"
+        "CREATE TABLE English (ID INTEGER); CREATE TABLE ScanItem (x);");
+    Sql(other, "CREATE TABLE SPANISH (ID INTEGER); CREATE TABLE english (ID INTEGER);");
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {file, {"Zeta", "Spanish", "Counter", "English", "ScanItem"}}, {other, {"SPANISH", "english"}}};
+    const std::vector<std::vector<std::string>> offered = {{"Spanish", "English"}, {}};
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        QuestionDatabase db;
+        ASSERT_TRUE(db.Open(cases[i].first).ok());
+        std::vector<std::string> names, languages;
+        ASSERT_TRUE(db.TableNames(names).ok());
+        EXPECT_EQ(names, cases[i].second);
+        ASSERT_TRUE(LanguageTables(db, languages).ok());
+        EXPECT_EQ(languages, offered[i]);
+    }
+}
+
+TEST_F(QuestionDatabaseTest, RecordsetWalksWithBofAndEof) {
+    Sql(file, "CREATE TABLE T (n INTEGER); INSERT INTO T VALUES (1), (2), (3); CREATE TABLE Empty (n);");
+    QuestionDatabase db;
+    ASSERT_TRUE(db.Open(file).ok());
+    Recordset rs;
+    ASSERT_TRUE(db.OpenQuery("Select * from [T]", rs).ok());
+    std::string n;
+    ASSERT_TRUE(rs.Text("n", n).ok());
+    EXPECT_EQ(n, "1");
+    EXPECT_FALSE(rs.IsBOF());
+    ASSERT_TRUE(rs.MoveNext().ok());
+    ASSERT_TRUE(rs.MoveNext().ok());
+    ASSERT_TRUE(rs.MoveNext().ok());
+    EXPECT_TRUE(rs.IsEOF());
+    EXPECT_EQ(rs.Text("n", n).number, DbNoCurrentRecord);
+    EXPECT_EQ(rs.MoveNext().number, DbNoCurrentRecord);
+    EXPECT_TRUE(rs.IsEOF());
+    ASSERT_TRUE(rs.MovePrevious().ok());
+    ASSERT_TRUE(rs.Text("n", n).ok());
+    EXPECT_EQ(n, "3");
+    ASSERT_TRUE(rs.MovePrevious().ok());
+    ASSERT_TRUE(rs.MovePrevious().ok());
+    ASSERT_TRUE(rs.MovePrevious().ok());
+    EXPECT_TRUE(rs.IsBOF());
+    EXPECT_EQ(rs.MovePrevious().number, DbNoCurrentRecord);
+    ASSERT_TRUE(rs.MoveFirst().ok());
+    ASSERT_TRUE(rs.Text("N", n).ok());
+    EXPECT_EQ(n, "1");
+
+    ASSERT_TRUE(db.OpenTable("Empty", rs).ok());
+    EXPECT_TRUE(rs.IsBOF());
+    EXPECT_TRUE(rs.IsEOF());
+    EXPECT_EQ(rs.MoveFirst().number, DbNoCurrentRecord);
+}
+
+TEST_F(QuestionDatabaseTest, FieldsReadNullEmptyAndWindows1252ByCaseInsensitiveName) {
+    Sql(file, std::string("CREATE TABLE English ") + ItemColumns +
+                  ";INSERT INTO English (ID, TestQuestion, ANSWER1, ANSWER3, ANSWER4) VALUES "
+                  "(1, 'Opci\xC3\xB3n \xE2\x82\xAC \xE4\xB8\xAD', 'True', NULL, '');");
+    QuestionDatabase db;
+    ASSERT_TRUE(db.Open(file).ok());
+    Recordset rs;
+    ASSERT_TRUE(db.OpenQuery("Select * from [English]", rs).ok());
+    FieldValue value;
+    ASSERT_TRUE(rs.Field("testquestion", value).ok());
+    EXPECT_EQ(value, std::optional<std::string>("Opci\xF3n \x80 ?"));
+    ASSERT_TRUE(rs.Field("Answer3", value).ok());
+    EXPECT_FALSE(value.has_value());
+    EXPECT_FALSE(AnswerPresent(value));
+    ASSERT_TRUE(rs.Field("ANSWER4", value).ok());
+    EXPECT_EQ(value, std::optional<std::string>(""));
+    EXPECT_FALSE(AnswerPresent(value));
+    ASSERT_TRUE(rs.Field("answer1", value).ok());
+    EXPECT_TRUE(AnswerPresent(value));
+
+    FileError e = rs.Field("Answer6", value);
+    EXPECT_EQ(e.number, DbFieldNotFound);
+    EXPECT_NE(e.description.find("Answer6"), std::string::npos);
+    EXPECT_NE(e.description.find(file), std::string::npos);
+
+    for (FileError missing : {db.OpenQuery("Select * from [French]", rs), db.OpenTable("French", rs)}) {
+        EXPECT_EQ(missing.number, DbTableNotFound);
+        EXPECT_NE(missing.description.find("'French'"), std::string::npos) << missing.description;
+        EXPECT_NE(missing.description.find(file), std::string::npos);
+    }
+}
+
+TEST_F(QuestionDatabaseTest, ScanItemPositionsAreUpdatedAndPersist) {
+    Sql(file, "CREATE TABLE ScanItem (LocationName TEXT, x INTEGER, y INTEGER, r REAL, theta REAL, dx REAL, "
+              "dy REAL, "
+              "dimx INTEGER, DimY INTEGER);"
+              "INSERT INTO ScanItem VALUES ('Name', 0, 0, 120.5, 3.25, 17, 0, 26, 1), ('ID', 0, 0, 300, 10, "
+              "0, 17, 1, 10);"
+              "CREATE TABLE English (ID INTEGER);");
+    {
+        QuestionDatabase db;
+        ASSERT_TRUE(db.Open(file).ok());
+        Recordset rs;
+        ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
+        EXPECT_EQ(rs.SetField("x", 1).number, DbUpdateWithoutEdit);
+        ASSERT_TRUE(rs.MoveNext().ok());
+        ASSERT_TRUE(rs.Edit().ok());
+        EXPECT_EQ(rs.SetField("z", 1).number, DbFieldNotFound);
+        ASSERT_TRUE(rs.SetField("X", 123).ok());
+        ASSERT_TRUE(rs.SetField("y", -45).ok());
+        ASSERT_TRUE(rs.Update().ok());
+        std::string x;
+        ASSERT_TRUE(rs.Text("x", x).ok());
+        EXPECT_EQ(x, "123");
+        // An edit dropped by a move is not written.
+        ASSERT_TRUE(rs.MoveFirst().ok());
+        ASSERT_TRUE(rs.Edit().ok());
+        ASSERT_TRUE(rs.SetField("x", 999).ok());
+        ASSERT_TRUE(rs.MoveNext().ok());
+        EXPECT_EQ(rs.Update().number, DbUpdateWithoutEdit);
+
+        Recordset query;
+        ASSERT_TRUE(db.OpenQuery("Select * from [ScanItem]", query).ok());
+        EXPECT_EQ(query.Edit().number, DbReadOnly);
+    }
+    QuestionDatabase db;
+    ASSERT_TRUE(db.Open(file).ok());
+    Recordset rs;
+    ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
+    std::string x, y, r, name;
+    ASSERT_TRUE(rs.Text("x", x).ok());
+    ASSERT_TRUE(rs.Text("r", r).ok());
+    EXPECT_EQ(x, "0");
+    EXPECT_EQ(r, "120.5");
+    ASSERT_TRUE(rs.MoveNext().ok());
+    ASSERT_TRUE(rs.Text("x", x).ok());
+    ASSERT_TRUE(rs.Text("y", y).ok());
+    ASSERT_TRUE(rs.Text("LocationName", name).ok());
+    EXPECT_EQ(x + " " + y + " " + name, "123 -45 ID");
+}
+
+TEST_F(QuestionDatabaseTest, ItemTablesAreCheckedForCountRangeOrderAndFields) {
+    std::vector<int> swapped = Ids(1, 149);
+    std::swap(swapped[4], swapped[5]);
+    std::vector<int> outside = Ids(1, 149);
+    outside[9] = 150;
+    Sql(file, ItemRows("English", Ids(1, 149)) + ItemRows("Short", Ids(1, 148)) +
+                  ItemRows("Swapped", swapped) + ItemRows("Outside", outside) + ItemRows("Zero", {0}) +
+                  ItemRows("Long", Ids(1, 150)) +
+                  "CREATE TABLE NoAudio5 (ID, TestQuestion, QuestionAudio, ANSWER1, ANSWER2, ANSWER3, "
+                  "ANSWER4, ANSWER5,"
+                  " ChoiceAudio1, ChoiceAudio2, ChoiceAudio3, ChoiceAudio4);");
+    QuestionDatabase db;
+    ASSERT_TRUE(db.Open(file).ok());
+    std::vector<ItemRecord> items;
+    ASSERT_TRUE(LoadItemTable(db, "English", items).ok());
+    ASSERT_EQ(items.size(), 149u);
+    EXPECT_EQ(items[148].ID, 149);
+    EXPECT_EQ(items[0].TestQuestion, "Item 1");
+    EXPECT_FALSE(items[0].Answers[2].has_value());
+    EXPECT_EQ(items[0].Answers[3], std::optional<std::string>(""));
+    EXPECT_EQ(items[0].ChoiceAudio[1], std::optional<std::string>("A2"));
+
+    const std::vector<std::pair<std::string, std::string>> faults = {
+        {"Short", "148 records, fewer than 149"},
+        {"Swapped", "record 5 has ID 6"},
+        {"Outside", "outside 1..149 in record 10"},
+        {"Zero", "outside 1..149 in record 1"},
+        {"Long", "outside 1..149 in record 150"}};
+    for (const auto& [table, problem] : faults) {
+        FileError e = LoadItemTable(db, table, items);
+        EXPECT_EQ(e.number, ItemTableInvalid) << table;
+        EXPECT_NE(e.description.find(problem), std::string::npos) << e.description;
+        EXPECT_NE(e.description.find(file), std::string::npos) << e.description;
+        EXPECT_TRUE(items.empty());
+    }
+    FileError e = LoadItemTable(db, "NoAudio5", items);
+    EXPECT_EQ(e.number, DbFieldNotFound);
+    EXPECT_NE(e.description.find("ChoiceAudio5"), std::string::npos);
+    EXPECT_EQ(LoadItemTable(db, "Spanish", items).number, DbTableNotFound);
+}
+
+TEST(AudioFileNameTest, ComposesTheSoundFolderAndTrims) {
+    EXPECT_EQ(AudioFileName("/opt/tarvos", "English", "Q001.wav"),
+              "/opt/tarvos/TARVOS/sound/English/Q001.wav");
+    EXPECT_EQ(AudioFileName("  /media/snd", "Spanish", "Inst0.wav  "),
+              "/media/snd/TARVOS/sound/Spanish/Inst0.wav");
+    EXPECT_EQ(AudioRequestName(std::nullopt), ".wav");
+    EXPECT_EQ(AudioRequestName(std::string(" A001  ")), "A001.wav");
+}
