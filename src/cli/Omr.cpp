@@ -1,0 +1,113 @@
+// tarvos-cli omr IMAGE [--database FILE] [--today MM/DD/YYYY]
+// Reads the marks of a scanned answer sheet (100 dpi page image) with the layout of the question
+// database, writes the positions found into its "ScanItem" table as a scan does, and prints the values
+// the client windows would receive. Exit 0; 2 for bad arguments or an unreadable image or database;
+// 3 without an anchor box; 4 without a reference box.
+#include "cli/CliCommand.h"
+#include "clients/ClientFile.h"
+#include "entry/ScanItemDatabase.h"
+#include "entry/SheetFields.h"
+#include "entry/qt/PageImage.h"
+#include "shell/Clock.h"
+#include "shell/ProgramFolder.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr const char* Usage = "omr IMAGE [--database FILE] [--today MM/DD/YYYY]";
+
+int Fail(const std::string& message, int code = 2) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return code;
+}
+
+struct OmrArguments {
+    std::string image;
+    std::string database;
+    std::optional<std::chrono::year_month_day> today;
+};
+
+std::optional<OmrArguments> Parse(const std::vector<std::string>& args) {
+    OmrArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if ((a == "--database" || a == "--today") && i + 1 < args.size()) {
+            const std::string& value = args[++i];
+            if (a == "--database") {
+                parsed.database = value;
+            } else {
+                parsed.today = ParseDate(value);
+                if (!parsed.today || value.size() != 10)
+                    return std::nullopt;
+            }
+        } else if (a.empty() || a[0] == '-' || !parsed.image.empty()) {
+            return std::nullopt;
+        } else {
+            parsed.image = a;
+        }
+    }
+    if (parsed.image.empty())
+        return std::nullopt;
+    return parsed;
+}
+
+void Print(const char* name, const std::string& value) {
+    std::printf("%s=%s\n", name, value.c_str());
+}
+
+int RunOmr(const std::vector<std::string>& args) {
+    const std::optional<OmrArguments> parsed = Parse(args);
+    if (!parsed)
+        return Fail(std::string("usage: tarvos-cli ") + Usage);
+    if (parsed->today)
+        SetToday(*parsed->today);
+    const std::string database =
+        parsed->database.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB") : parsed->database;
+
+    QString imageError;
+    const std::optional<PreparedPage> page =
+        LoadPreparedPage(QString::fromStdString(parsed->image), imageError);
+    if (!page)
+        return Fail(imageError.toStdString());
+
+    std::unique_ptr<ScanItemRecordset> items;
+    try {
+        items = ScanItemRecordset::Open(database);
+    } catch (const ScanItemDatabaseError& e) {
+        return Fail(e.what());
+    }
+
+    switch (RegisterSheet(*page)) {
+    case Registration::NoAnchorBox:
+        return Fail("Anchor Box not found", 3);
+    case Registration::NoReferenceBox:
+        return Fail("Reference Box not found", 4);
+    case Registration::Registered:
+        break;
+    }
+    const ScannedSheet sheet = ReadSheetFields(*items);
+    ResetScanState();
+    try {
+        items->Close();
+    } catch (const ScanItemDatabaseError& e) {
+        return Fail(e.what());
+    }
+
+    Print("SSN", sheet.SSN);
+    Print("Gender", sheet.Gender);
+    Print("Race", sheet.Race);
+    Print("Marital", sheet.Marital);
+    Print("DateOfBirth", sheet.DateOfBirth);
+    Print("Age", sheet.Age);
+    Print("Education", sheet.Education);
+    for (std::size_t k = 0; k < sheet.CourtHistory.size(); ++k)
+        Print(("CourtHistory" + std::to_string(k + 1)).c_str(), sheet.CourtHistory[k]);
+    Print("Responses", sheet.ScannedResponses);
+    return 0;
+}
+
+const CliCommand omrCommand("omr", Usage, RunOmr);
+
+} // namespace

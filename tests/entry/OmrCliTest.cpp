@@ -1,0 +1,184 @@
+// tarvos-cli sheet and omr, run as a user runs them, on generated page images and a layout database.
+#include "entry/MarkReading.h"
+#include "entry/SheetLayout.h"
+#include "support/AnswerSheetGenerator.h"
+#include "support/TempDir.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+CliResult RunCli(const QStringList& args) {
+    static const TempDir runtime; // Qt complains on standard error without a runtime folder
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.path()));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TARVOS_BUILD_DIR "/tarvos-cli"), args);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
+}
+
+void Sql(sqlite3* db, const std::string& sql) {
+    char* error = nullptr;
+    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+}
+
+// A question database holding the sheet's "ScanItem" table with x and y not yet written.
+void MakeDatabase(const std::string& path) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    Sql(db, "CREATE TABLE ScanItem (LocationName TEXT, x INTEGER, y INTEGER, r REAL, theta REAL, dx REAL, dy "
+            "REAL, "
+            "dimx INTEGER, DimY INTEGER)");
+    Sql(db, "BEGIN");
+    for (const ScanItemRow& row : ScanItemRows(AnswerSheetLayout())) {
+        char values[200];
+        std::snprintf(values, sizeof values, "%.6f, %.6f, %g, %g, %d, %d", row.r, row.theta, row.dx, row.dy,
+                      row.dimx, row.DimY);
+        Sql(db, "INSERT INTO ScanItem (LocationName, r, theta, dx, dy, dimx, DimY) VALUES ('" +
+                    row.LocationName + "', " + values + ")");
+    }
+    Sql(db, "COMMIT");
+    sqlite3_close(db);
+}
+
+std::vector<std::pair<int, int>> StoredPositions(const std::string& path) {
+    std::vector<std::pair<int, int>> positions;
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT x, y FROM ScanItem ORDER BY rowid", -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW)
+        positions.emplace_back(sqlite3_column_type(st, 0) == SQLITE_NULL ? -9999 : sqlite3_column_int(st, 0),
+                               sqlite3_column_int(st, 1));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return positions;
+}
+
+// ID 987-65-4321, male, "Other", widowed, born 12/31/09, 8 years of school, first arrest at "1N" (second
+// digit left empty), court counts 2, 0, empty, 1, 9, 0, 0, 3, months employed 09; answers: item i is
+// i % 2 + 1 for 1-108, i % 4 + 1 for 109-149, except item 5 left empty.
+QImage FilledSheet(std::mt19937& rng) {
+    std::vector<int> marks = {9, 8, 7, 6, 5, 4,  3, 2, 1,  0, 5, 4, 1, 2, 3, 1,
+                              0, 9, 0, 8, 1, -1, 2, 0, -1, 1, 9, 0, 0, 3, 0};
+    for (int item = 1; item <= 149; ++item)
+        marks.push_back(item == 5 ? -1 : item <= 108 ? item % 2 : item % 4);
+    marks.push_back(9);
+    QImage page = BlankSheetImage().copy();
+    for (std::size_t k = 0; k < marks.size(); ++k)
+        if (marks[k] >= 0)
+            DrawPencilMark(page, {k, marks[k], 80, 0.85, 5.8}, rng);
+    return page;
+}
+
+std::string ExpectedOutput() {
+    std::string responses;
+    for (int item = 1; item <= 149; ++item)
+        responses += item == 5 ? '0' : static_cast<char>('1' + (item <= 108 ? item % 2 : item % 4));
+    return "SSN=987-65-4321\nGender=1\nRace=6\nMarital=5\nDateOfBirth=12/31/2009\nAge=16\nEducation=08\n"
+           "CourtHistory1=1N\nCourtHistory2=2\nCourtHistory3=0\nCourtHistory4=N\nCourtHistory5=1\n"
+           "CourtHistory6=9\nCourtHistory7=0\nCourtHistory8=0\nCourtHistory9=3\nCourtHistory10=09\n"
+           "Responses=" +
+           responses + "\n";
+}
+
+class OmrCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MakeDatabase(dir.file("TARVOS.MDB"));
+        database = QString::fromStdString(dir.file("TARVOS.MDB"));
+    }
+    CliResult Omr(const std::string& image, QStringList more = {}) {
+        return RunCli(QStringList{"omr", QString::fromStdString(image), "--database", database, "--today",
+                                  "06/15/2026"} +
+                      more);
+    }
+    TempDir dir;
+    QString database;
+};
+
+TEST_F(OmrCliTest, ReadsFilledSheetsInEveryImageFormatAndStoresThePositions) {
+    std::mt19937 rng(5);
+    const QImage page = FilledSheet(rng);
+    const QImage skewed = ScanPage(page, {0.8, -3, 2, 300}, rng);
+    ASSERT_TRUE(skewed.save(QString::fromStdString(dir.file("skewed.png"))));
+    ASSERT_TRUE(page.save(QString::fromStdString(dir.file("straight.bmp"))));
+    ASSERT_TRUE(ScanPage(page, {-0.6, 1, 3, 300}, rng)
+                    .convertToFormat(QImage::Format_Grayscale8)
+                    .save(QString::fromStdString(dir.file("grey.pgm"))));
+
+    for (const char* name : {"skewed.png", "grey.pgm", "straight.bmp"}) {
+        const CliResult r = Omr(dir.file(name));
+        EXPECT_EQ(r.exitCode, 0) << name << ": " << r.err;
+        EXPECT_EQ(r.out, ExpectedOutput()) << name;
+        EXPECT_EQ(r.err, "");
+    }
+    // The last scan, of the straight page, found every first bubble where the layout puts it.
+    const SheetLayout& layout = AnswerSheetLayout();
+    const auto positions = StoredPositions(dir.file("TARVOS.MDB"));
+    ASSERT_EQ(positions.size(), 181u);
+    for (std::size_t k = 0; k < positions.size(); ++k) {
+        EXPECT_EQ(positions[k].first, layout.locations[k].x - BubbleSquareCentre - layout.anchor.x);
+        EXPECT_EQ(positions[k].second, layout.locations[k].y - BubbleSquareCentre - layout.anchor.y);
+    }
+}
+
+TEST_F(OmrCliTest, MissingBoxesAndBadInputsEndWithTheirCodes) {
+    QImage white(850, 1400, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    white.save(QString::fromStdString(dir.file("white.png")));
+    CliResult r = Omr(dir.file("white.png"));
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err, "Anchor Box not found\n");
+    EXPECT_EQ(r.out, "");
+
+    QImage noReference = BlankSheetImage().copy();
+    const SheetSquare& ref = AnswerSheetLayout().reference;
+    QPainter(&noReference).fillRect(ref.x, ref.y, ref.size, ref.size, Qt::white);
+    noReference.save(QString::fromStdString(dir.file("noref.png")));
+    r = Omr(dir.file("noref.png"));
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_EQ(r.err, "Reference Box not found\n");
+
+    dir.write("text.png", "not an image");
+    r = Omr(dir.file("text.png"));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("text.png"), std::string::npos) << r.err;
+    EXPECT_EQ(Omr(dir.file("absent.png")).exitCode, 2);
+
+    database = QString::fromStdString(dir.file("absent.mdb"));
+    r = Omr(dir.file("white.png"));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("absent.mdb"), std::string::npos) << r.err;
+    dir.write("plain.mdb", std::string(4096, 'x'));
+    database = QString::fromStdString(dir.file("plain.mdb"));
+    EXPECT_EQ(Omr(dir.file("white.png")).exitCode, 2);
+
+    database = QString::fromStdString(dir.file("TARVOS.MDB"));
+    EXPECT_EQ(Omr(dir.file("white.png"), {"--today", "13/01/2026"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"omr"}).exitCode, 2);
+}
+
+TEST(SheetCliTest, WritesTheSheetAsOneLegalSizePdf) {
+    TempDir dir;
+    const CliResult r = RunCli({"sheet", "-o", QString::fromStdString(dir.file("sheet.pdf"))});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string pdf = dir.read("sheet.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("/MediaBox [0 0 612.000000 1008.000000]"), std::string::npos);
+    EXPECT_EQ(RunCli({"sheet", "-o", QString::fromStdString(dir.file("no/such/folder/sheet.pdf"))}).exitCode,
+              2);
+    EXPECT_EQ(RunCli({"sheet"}).exitCode, 2);
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+// The sheet description, the layout table made from it, and the preparation of page images.
+#include "entry/SheetLayout.h"
+#include "entry/MarkReading.h"
+#include "entry/PagePreparation.h"
+#include "entry/SheetFields.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+std::string ErrorOf(const std::string& description) {
+    try {
+        ParseSheetLayout(description);
+    } catch (const SheetLayoutError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(SheetLayout, TableRowsPointAtTheSquaresOfTheDrawnBubbles) {
+    const SheetLayout& layout = AnswerSheetLayout();
+    const std::vector<ScanItemRow> rows = ScanItemRows(layout);
+    ASSERT_EQ(rows.size(), 181u);
+    EXPECT_EQ(rows[0].LocationName, "ID digit 1");
+    EXPECT_EQ(rows[31].LocationName, "Item 1");
+    EXPECT_EQ(rows[179].LocationName, "Item 149");
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const SheetLocation& loc = layout.locations[k];
+        EXPECT_EQ(loc.kind, FieldSequenceKind(static_cast<int>(k) + 1));
+        // Read back on a straight sheet, each row lands on the top-left corner of its first square.
+        ScanPoint p;
+        p.r = static_cast<float>(rows[k].r);
+        p.theta = static_cast<float>(rows[k].theta);
+        PolarToXY(p);
+        EXPECT_EQ(p.x, loc.x - BubbleSquareCentre - layout.anchor.x) << loc.name;
+        EXPECT_EQ(p.y, loc.y - BubbleSquareCentre - layout.anchor.y) << loc.name;
+        EXPECT_EQ(loc.vertical() ? rows[k].DimY : rows[k].dimx, loc.count);
+        EXPECT_EQ(loc.vertical() ? rows[k].dy : rows[k].dx, loc.pitch);
+    }
+    // Items 1-108 have two answers, 109-149 four.
+    EXPECT_EQ(rows[31 + 107].dimx, 2);
+    EXPECT_EQ(rows[31 + 108].dimx, 4);
+
+    const std::string tsv = ScanItemRowsTsv(rows);
+    EXPECT_EQ(tsv.substr(0, tsv.find('\n')), "LocationName\tr\ttheta\tdx\tdy\tdimx\tDimY");
+    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 182);
+    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\t'), 182 * 6);
+}
+
+TEST(SheetLayout, FaultyDescriptionsAreRefusedWithTheirLine) {
+    const std::string good(AnswerSheetDescription());
+    EXPECT_EQ(ErrorOf(good), "");
+    EXPECT_NE(ErrorOf(good + "\ncircle 1 2 3\n").find("unknown keyword 'circle'"), std::string::npos);
+    EXPECT_NE(ErrorOf(Replace(good, "anchor 27 50 20", "anchor 27 50")).find("anchor takes 3 values"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf(Replace(good, "\"Ethnicity\" 150 560 6 55", "\"Ethnicity\" 150 560 7 55"))
+                  .find("as many labels"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf(Replace(good, "\"ID digit 2\"", "\"ID digit 1\"")).find("appears twice"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf(Replace(good, "\"ID digit 2\"", "\"" + std::string(31, 'x') + "\"")).find("1 to 30"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf(Replace(good, "answers 130 149", "answers 130 148")).find("180 locations"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf(Replace(good, "answers 130 149", "answers 131 150")).find("next answer item"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf(Replace(good, "665 740 22 4", "665 1390 22 4")).find("off the page"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf(Replace(good, "\"RIGHT\"", "\"RIGHT")).find("unclosed"), std::string::npos);
+    // The layout must fit the reading order: a count row where a choice row is read.
+    const std::string swapped = Replace(good, "choice \"Gender\" 150 515 2 55 \"GENDER\" \"Male\" \"Female\"",
+                                        "count \"Gender\" 150 515 2 55 \"GENDER\" \"Male\" \"Female\"");
+    const std::string error = ErrorOf(swapped);
+    EXPECT_NE(error.find("location 10 is not of the kind"), std::string::npos) << error;
+    EXPECT_EQ(error.substr(0, 5), "line ");
+}
+
+TEST(PagePreparation, BlackPlaneThresholdKeepsPencilAndDropsRed) {
+    // K = 255 - max(R, G, B): 75 is still white, 76 black.
+    const uint8_t rgb[] = {180, 180, 180, 179, 179, 179, 255, 0, 0, 1, 1, 1, // row padded to 12 bytes
+                           235, 110, 110, 90,  90,  90,  0,   0, 0, 1, 1, 1};
+    PreparedPage page = PreparePage(rgb, 3, 2, 12, PagePixels::Rgb888);
+    EXPECT_EQ(page.width, 3);
+    EXPECT_EQ(page.pixels, (std::vector<uint8_t>{255, 0, 255, 255, 0, 0}));
+
+    const uint8_t grey[] = {180, 179, 0, 7, 255, 76, 75, 7};
+    page = PreparePage(grey, 3, 2, 4, PagePixels::Grey8);
+    EXPECT_EQ(page.pixels, (std::vector<uint8_t>{255, 0, 0, 255, 0, 0}));
+
+    EXPECT_TRUE(PreparePage(nullptr, 3, 2, 4, PagePixels::Grey8).pixels.empty());
+}
+
+TEST(BirthDate, CenturyFollowsTheYearAndAnNKeeps19) {
+    EXPECT_EQ(CompleteBirthDate("04/17/63", 2026), "04/17/1963");
+    EXPECT_EQ(CompleteBirthDate("01/02/00", 2026), "01/02/2000");
+    EXPECT_EQ(CompleteBirthDate("01/02/15", 2026), "01/02/2015");
+    EXPECT_EQ(CompleteBirthDate("01/02/16", 2026), "01/02/1916");
+    EXPECT_EQ(CompleteBirthDate("01/02/15", 2025), "01/02/1915");
+    EXPECT_EQ(CompleteBirthDate("01/02/6N", 2026), "01/02/196N");
+    EXPECT_EQ(CompleteBirthDate("01/02/N5", 2026), "01/02/19N5");
+}
+
+} // namespace
