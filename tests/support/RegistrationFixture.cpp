@@ -6,6 +6,23 @@
 #include "shell/qt/WindowHelpers.h"
 #include "support/ModalHelper.h"
 
+#include <sqlite3.h>
+
+void WriteItemDatabase(const std::string& file, const std::function<std::string(int)>& answer2) {
+    std::string sql =
+        "BEGIN; CREATE TABLE English (ID INTEGER, TestQuestion TEXT, QuestionAudio TEXT, ANSWER1 "
+        "TEXT, ANSWER2 TEXT, ANSWER3 TEXT, ANSWER4 TEXT, ANSWER5 TEXT, ChoiceAudio1 TEXT, "
+        "ChoiceAudio2 TEXT, ChoiceAudio3 TEXT, ChoiceAudio4 TEXT, ChoiceAudio5 TEXT);";
+    for (int i = 1; i <= 149; ++i)
+        sql += "INSERT INTO English VALUES (" + std::to_string(i) + ", 'Item', NULL, 'One', '" + answer2(i) +
+               "', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);";
+    sql += "COMMIT;";
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
 ClientRecord SampleClient(const std::string& name) {
     ClientRecord r;
     r.Name = name;

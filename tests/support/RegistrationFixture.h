@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 
 #include <QString>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -14,6 +15,9 @@
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
+
+// Writes a question database with an "English" table of 149 items whose second answer is `answer2(item)`.
+void WriteItemDatabase(const std::string& file, const std::function<std::string(int)>& answer2);
 
 // A complete, valid client as registration stores it.
 ClientRecord SampleClient(const std::string& name);

@@ -1,8 +1,12 @@
 #include "shell/qt/frmMainMenu.h"
 
 #include "clients/ClientFile.h"
+#include "clients/qt/frmClientInfo.h"
+#include "clients/qt/frmCourtHistory.h"
+#include "entry/qt/frmNewEntry.h"
 #include "platform/NumLock.h"
 #include "platform/SingleInstance.h"
+#include "presentation/qt/frmSelectEntryMethod.h"
 #include "shell/DataDrive.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
@@ -39,7 +43,7 @@ const char* const HelpTexts[4] = {
     "Print client report, verify data entry or delete client names.", "Quit the program."};
 // Buttons whose windows exist: the client information chain (0), registration (1) and the
 // supervisor options (2) come with their windows.
-constexpr std::array<bool, 4> WindowsBuilt = {false, false, false, true};
+constexpr std::array<bool, 4> WindowsBuilt = {true, true, false, true};
 constexpr int LastChoice = 3;
 } // namespace
 
@@ -354,8 +358,38 @@ void frmMainMenu::cmdMenuChoice_Click(int index) {
     ScannedAnswers = false;
     switch (index) {
     case 0: // "Edit Current Client": client information, court history, response grid
+        if (CurrentClient < 1 || CurrentClient > ClientCount)
+            break;
+        EditExisting = true;
+        MenuActive = false;
+        frMainMenu->setEnabled(false);
+        Proceed = false;
+        if (frmClientInfo info(this); info.exec(), Proceed) {
+            Proceed = false;
+            if (frmCourtHistory court(this); court.exec(), Proceed) {
+                frmNewEntry grid(this);
+                grid.exec();
+            }
+        }
+        MenuActive = true;
+        frMainMenu->setEnabled(true);
         break;
     case 1: // "Add New Client": the entry-method window leads the registration
+        EditExisting = false;
+        if (ClientCount >= MaxClients) {
+            MsgBox(QStringLiteral(
+                       "This data disk already holds 51 clients.\nUse a new data disk for more clients."),
+                   vbOKOnly | vbInformation, QStringLiteral("Data Disk Full"));
+            break;
+        }
+        MenuActive = false;
+        frMainMenu->setEnabled(false);
+        {
+            frmSelectEntryMethod method(this);
+            method.exec();
+        }
+        MenuActive = true;
+        frMainMenu->setEnabled(true);
         break;
     case 2: // "Supervisor Options"
         break;

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <sqlite3.h>
 
 namespace {
 // The second answer of item i: six answer types, the yes/no grid starting with the non-consecutive item 2.
@@ -27,21 +26,6 @@ std::string Answer2(int item) {
     return "Two";
 }
 
-void WriteDatabase(const std::string& file) {
-    std::string sql =
-        "BEGIN; CREATE TABLE English (ID INTEGER, TestQuestion TEXT, QuestionAudio TEXT, ANSWER1 TEXT, "
-        "ANSWER2 TEXT, ANSWER3 TEXT, ANSWER4 TEXT, ANSWER5 TEXT, ChoiceAudio1 TEXT, ChoiceAudio2 "
-        "TEXT, ChoiceAudio3 TEXT, ChoiceAudio4 TEXT, ChoiceAudio5 TEXT);";
-    for (int i = 1; i <= 149; ++i)
-        sql += "INSERT INTO English VALUES (" + std::to_string(i) + ", 'Item', NULL, 'One', '" + Answer2(i) +
-               "', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);";
-    sql += "COMMIT;";
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-}
-
 QTableWidget* FocusGrid() {
     return qobject_cast<QTableWidget*>(QApplication::focusWidget());
 }
@@ -56,7 +40,7 @@ class ResponseGridWindowTest : public RegistrationWindowTest {
 protected:
     void SetUp() override {
         RegistrationWindowTest::SetUp();
-        WriteDatabase(program.file("TARVOS.MDB"));
+        WriteItemDatabase(program.file("TARVOS.MDB"), Answer2);
         QuestionDatabasePath = program.file("TARVOS.MDB");
     }
     // A new client whose information and court history were accepted.
