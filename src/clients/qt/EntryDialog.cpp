@@ -53,6 +53,16 @@ bool EntryDialog::ButtonEvent(QObject* watched, QEvent* event) {
     return false;
 }
 
+void ActivateOpener(QWidget* dialog) {
+    if (QWidget* opener = dialog->parentWidget(); opener && opener->window()->isVisible())
+        opener->window()->activateWindow();
+}
+
+void EntryDialog::done(int result) {
+    QDialog::done(result);
+    ActivateOpener(this);
+}
+
 void EntryDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_activated) {

@@ -33,6 +33,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
 
 private:
     bool m_activated = false;
@@ -40,3 +41,6 @@ private:
 };
 
 bool IsEnterKey(const QKeyEvent* key);
+// Gives the keyboard back to the window that opened `dialog` once it has closed; a bare X server
+// without a window manager would leave no window active.
+void ActivateOpener(QWidget* dialog);

@@ -17,7 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -126,8 +126,9 @@ void frmNewEntry::AddGrid(int type) {
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid->setFocusPolicy(Qt::StrongFocus);
-    const int width = NumberWidth + answers * AnswerWidth + grid->verticalScrollBar()->sizeHint().width() +
-                      2 * grid->frameWidth();
+    const int width = NumberWidth + answers * AnswerWidth +
+                      grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid) +
+                      2 * grid->frameWidth() + 2;
     grid->setFixedSize(width, grid->horizontalHeader()->sizeHint().height() + VisibleRows * RowHeight +
                                   2 * grid->frameWidth());
     for (int r = 0; r < grid->rowCount(); ++r) {

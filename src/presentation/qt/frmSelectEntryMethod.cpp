@@ -2,6 +2,7 @@
 
 #include "clients/ClientFile.h"
 #include "clients/Registration.h"
+#include "clients/qt/EntryDialog.h"
 #include "clients/qt/frmClientInfo.h"
 #include "clients/qt/frmCourtHistory.h"
 #include "entry/qt/frmNewEntry.h"
@@ -130,6 +131,11 @@ void frmSelectEntryMethod::EnterFromAnswerSheet() {
         RunStep<frmNewEntry>(this);
     if (ClientCount == countBefore)
         AbandonNewClient(previousClient);
+}
+
+void frmSelectEntryMethod::done(int result) {
+    QDialog::done(result);
+    ActivateOpener(this);
 }
 
 bool frmSelectEntryMethod::eventFilter(QObject* watched, QEvent* event) {

@@ -32,6 +32,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
 
 private:
     // Client information, court history and the response grid for the slot after the last record.
