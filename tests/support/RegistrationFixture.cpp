@@ -23,6 +23,15 @@ void WriteItemDatabase(const std::string& file, const std::function<std::string(
     sqlite3_close(db);
 }
 
+QString FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+void TypeEnter(const QString& text) {
+    TypeToFocus(text);
+    KeyToFocus(Qt::Key_Return);
+}
+
 ClientRecord SampleClient(const std::string& name) {
     ClientRecord r;
     r.Name = name;
@@ -76,11 +85,4 @@ void RegistrationWindowTest::UseClients(const std::vector<ClientRecord>& clients
 
 std::string RegistrationWindowTest::FileBytes() const {
     return data.read("DATA401.TRV");
-}
-
-std::vector<QString> RegistrationWindowTest::MessageTexts() const {
-    std::vector<QString> texts;
-    for (const auto& m : messages)
-        texts.push_back(m.text);
-    return texts;
 }

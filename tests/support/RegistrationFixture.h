@@ -19,6 +19,11 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 // Writes a question database with an "English" table of 149 items whose second answer is `answer2(item)`.
 void WriteItemDatabase(const std::string& file, const std::function<std::string(int)>& answer2);
 
+// The objectName of the widget with the keyboard focus.
+QString FocusName();
+// Types `text` into the focused widget, then Enter.
+void TypeEnter(const QString& text);
+
 // A complete, valid client as registration stores it.
 ClientRecord SampleClient(const std::string& name);
 
@@ -31,7 +36,7 @@ protected:
     void UseClients(const std::vector<ClientRecord>& clients);
     std::string FileBytes() const;
     // The texts of the messages shown so far.
-    std::vector<QString> MessageTexts() const;
+    QString LastMessage() const { return messages.empty() ? QString() : messages.back().text; }
 
     TempDir data;
     std::vector<MsgBoxCall> messages;

@@ -13,23 +13,8 @@
 #include <QtTest/QTest>
 
 namespace {
-QString FocusName() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
-void Enter() {
-    KeyToFocus(Qt::Key_Return);
-}
-
-void TypeEnter(const QString& text) {
-    TypeToFocus(text);
-    Enter();
-}
-
 class ClientInfoWindowTest : public RegistrationWindowTest {
 protected:
-    QString LastMessage() const { return messages.empty() ? QString() : messages.back().text; }
-
     // Opens the window on client `slot` for editing and runs `steps` in it.
     void EditClient(int slot, const std::function<void(frmClientInfo*)>& steps) {
         EditExisting = true;
@@ -51,7 +36,7 @@ TEST_F(ClientInfoWindowTest, NewClientIsCheckedFieldByFieldAndFillsTheNextSlotIn
     frmClientInfo window;
     WhenModal<frmClientInfo>([&](frmClientInfo* f) {
         EXPECT_EQ(FocusName(), "txtName");
-        Enter();
+        KeyToFocus(Qt::Key_Return);
         EXPECT_EQ(LastMessage(), "Enter client's name. Press Enter to continue.");
         EXPECT_EQ(messages.back().buttonsAndIcon, vbOKOnly | vbCritical);
         EXPECT_EQ(messages.back().title, AppTitle());
@@ -75,7 +60,7 @@ TEST_F(ClientInfoWindowTest, NewClientIsCheckedFieldByFieldAndFillsTheNextSlotIn
         EXPECT_EQ(f->cmbGender->currentText(), "");
         TypeToFocus("2");
         EXPECT_EQ(f->cmbGender->currentText(), "Female");
-        Enter();
+        KeyToFocus(Qt::Key_Return);
         TypeEnter("5");
         EXPECT_EQ(f->cmbRace->currentText(), "Native American");
         TypeEnter("-1");
@@ -90,7 +75,7 @@ TEST_F(ClientInfoWindowTest, NewClientIsCheckedFieldByFieldAndFillsTheNextSlotIn
         EXPECT_EQ(f->mebDateOfBirth->displayText(), "__/__/____");
         TypeEnter("01/01/2001");
         EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
-        Enter();
+        KeyToFocus(Qt::Key_Return);
     });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
     EXPECT_TRUE(Proceed);
@@ -145,24 +130,24 @@ TEST_F(ClientInfoWindowTest, InformationOkAppliesEachFieldsOwnCheckInOrder) {
         KeyToFocus(Qt::Key_Tab);
         EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
         EXPECT_TRUE(messages.empty());
-        Enter();
+        KeyToFocus(Qt::Key_Return);
         EXPECT_EQ(LastMessage(), AgeMessage);
         EXPECT_EQ(FocusName(), "txtAge");
         TypeToFocus("40");
         f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
-        Enter();
+        KeyToFocus(Qt::Key_Return);
         EXPECT_EQ(LastMessage(),
                   "Enter education level of client in number of years. Press Enter to continue.");
         EXPECT_EQ(FocusName(), "txtEducation");
         TypeToFocus("n");
         f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(f->txtEducation->text(), "N") << "a lone n becomes N when the field is left";
-        Enter();
+        KeyToFocus(Qt::Key_Return);
         EXPECT_EQ(LastMessage(), DateMessage);
         EXPECT_EQ(FocusName(), "mebDateOfBirth");
         TypeEnter("n");
         EXPECT_EQ(f->mebDateOfBirth->displayText(), "N_/__/____");
-        Enter();
+        KeyToFocus(Qt::Key_Return);
     });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
     EXPECT_EQ(messages.size(), 3u);
@@ -183,7 +168,7 @@ TEST_F(ClientInfoWindowTest, EditLimitIsReachedAcrossTwoSessionsAndSavedWithThre
         f->txtAge->setFocus(Qt::TabFocusReason);
         TypeEnter("41");
         f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
-        Enter();
+        KeyToFocus(Qt::Key_Return);
     });
     std::string after = FileBytes();
     ASSERT_EQ(after.size(), before.size());
@@ -204,7 +189,7 @@ TEST_F(ClientInfoWindowTest, EditLimitIsReachedAcrossTwoSessionsAndSavedWithThre
         EXPECT_FALSE(f->mebDateOfBirth->isEnabled());
         EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
         EXPECT_EQ(f->msgPanel->text(), "Exceeded limits of editing. No further editing is permitted.");
-        Enter();
+        KeyToFocus(Qt::Key_Return);
     });
     after = FileBytes();
     EXPECT_EQ(after.substr(235 + 41, 2), "14");
@@ -217,7 +202,7 @@ TEST_F(ClientInfoWindowTest, EditLimitIsReachedAcrossTwoSessionsAndSavedWithThre
         EXPECT_EQ(LastMessage(), "This client's information has been changed 3 times.\nNo further editing is "
                                  "permitted. Press Enter to continue.");
         EXPECT_FALSE(f->txtAge->isEnabled());
-        Enter();
+        KeyToFocus(Qt::Key_Return);
     });
     EXPECT_TRUE(Proceed);
     EXPECT_EQ(FileBytes(), locked);
@@ -239,7 +224,7 @@ TEST_F(ClientInfoWindowTest, DeletedNameLocksTheFieldsAndOkWritesNothing) {
                            static_cast<QWidget*>(f->mebDateOfBirth)})
             EXPECT_FALSE(w->isEnabled());
         EXPECT_EQ(f->msgPanel->text(), "Client name has been deleted. No further editing is permitted.");
-        Enter();
+        KeyToFocus(Qt::Key_Return);
     });
     EXPECT_TRUE(Proceed);
     EXPECT_EQ(messages.size(), 1u);

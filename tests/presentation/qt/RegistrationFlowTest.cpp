@@ -17,15 +17,6 @@
 #include <memory>
 
 namespace {
-QString FocusName() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
-void TypeEnter(const QString& text) {
-    TypeToFocus(text);
-    KeyToFocus(Qt::Key_Return);
-}
-
 class RegistrationFlowTest : public RegistrationWindowTest {
 protected:
     void SetUp() override {
