@@ -50,8 +50,7 @@ TEST_F(ClientFileTest, RecordLayoutHasExactOffsets) {
     EXPECT_EQ(bytes.substr(0, 25), "Ann Lee                  ");
     EXPECT_EQ(bytes.substr(25, 11), "123-45-6789");
     EXPECT_EQ(bytes.substr(36, 3), "34 ");
-    EXPECT_EQ(bytes.substr(39, 5), "1312"
-                                   "2");
+    EXPECT_EQ(bytes.substr(39, 5), "1312" "2");
     EXPECT_EQ(bytes.substr(44, 10), "04/17/1990");
     EXPECT_EQ(bytes.substr(54, 10), "12/01/2026");
     EXPECT_EQ(bytes.substr(64, 4), "0 1 ");
