@@ -380,6 +380,10 @@ void frmClientInfo::cmdMenuChoice_Click(int index) {
         }
     }
     bool unchanged = false;
+    if (EditExisting && (CurrentClient < 1 || CurrentClient > ClientCount)) {
+        Finish(false); // no stored client to edit
+        return;
+    }
     if (EditExisting) {
         unchanged = ClientInfoUnchanged(ScreenValues(), ClientTable[static_cast<std::size_t>(CurrentClient)]);
     } else {
