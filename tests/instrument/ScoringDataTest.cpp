@@ -7,9 +7,7 @@
 #include "scoring/Scoring.h"
 
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
 std::size_t Sz(int i) {
@@ -38,6 +36,8 @@ TEST(ScoringData, ReadByTheProgramCompletelyAndWithinItsLimits) {
     const ScoringTableSet& t = d.tables;
 
     // Nothing left over after the counted items: a stray or missing entry shifts every later table.
+    // Fixed parts: significant items, 16 keys, 6 norm groups x 47 scale-7 percentiles, thresholds,
+    // floor items, 9 rows x 6 truthfulness corrections; then the counted norm tables and item lists.
     std::size_t fields = SignificantItemCount + 16 + 6 * 47 + ScThresholdCount + FloorItemCount + 6 * 9;
     for (int g = 1; g <= 2; ++g)
         for (int r = 1; r <= 3; ++r)
