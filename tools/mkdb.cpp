@@ -265,8 +265,6 @@ std::vector<LayoutRow> ParseLayout(Problems& p, const std::string& file) {
     return rows;
 }
 
-// ---- database
-
 class Database {
 public:
     explicit Database(const std::string& path) {

@@ -1,10 +1,16 @@
+// Tarvos, the desktop program: the main menu's start-up decides whether the program runs.
+#include "shell/qt/WindowHelpers.h"
+#include "shell/qt/frmMainMenu.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Tarvos");
+    QApplication::setApplicationName(QStringLiteral("Tarvos"));
+    ActivateWindowsWhenShown();
+    frmMainMenu window;
+    if (!window.Form_Load())
+        return 0;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -132,7 +132,19 @@ FileError CheckDataFolderPresent() {
     return {};
 }
 
+// A medium inserted again at its mount point comes with a new device number. Loading reads it afresh,
+// so the load takes the new device over; a folder that is no mount point any more stays "not ready".
+static void AcceptRemountedMedium() {
+    struct stat st {
+    }, parent{};
+    if (!g_dataFolderDevice || ::stat(g_dataFolder.c_str(), &st) != 0 || st.st_dev == *g_dataFolderDevice)
+        return;
+    if (::stat(JoinPath(g_dataFolder, "..").c_str(), &parent) == 0 && parent.st_dev != st.st_dev)
+        g_dataFolderDevice = st.st_dev;
+}
+
 FileError LoadClientFile() {
+    AcceptRemountedMedium();
     if (auto err = CheckDataFolderPresent(); !err.ok())
         return err;
     ClientSlots slots{};

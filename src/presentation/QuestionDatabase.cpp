@@ -107,8 +107,6 @@ std::string QuoteIdentifier(const std::string& name) {
 }
 } // namespace
 
-// ---- QuestionDatabase
-
 QuestionDatabase::~QuestionDatabase() {
     Close();
 }
@@ -236,8 +234,6 @@ FileError QuestionDatabase::Load(const std::string& sql, const std::string& tabl
     return {};
 }
 
-// ---- Recordset
-
 FileError Recordset::Error(int number, const std::string& problem) const {
     const std::string path = m_connection ? m_connection->path : "";
     return DbError(number, path, problem);
@@ -358,8 +354,6 @@ FileError Recordset::Update() {
 void Recordset::Close() {
     *this = Recordset{};
 }
-
-// ---- Item tables and audio names
 
 FileError LoadItemTable(const QuestionDatabase& db, const std::string& table,
                         std::vector<ItemRecord>& items) {

@@ -1,5 +1,5 @@
-// The database build tool run on small item sources, and the database and voice files of this build.
-#include "presentation/QuestionDatabase.h"
+// The database build tool run on small item sources.
+#include "DatabaseFixture.h"
 #include "support/TempDir.h"
 
 #include <QProcess>
@@ -113,13 +113,8 @@ TEST_F(DatabaseBuildTest, BuildsItemTablesLayoutAndRecordingScripts) {
     Recordset rs;
     ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
     EXPECT_EQ(rs.RecordCount(), 2u);
-    std::string row;
-    for (const char* field : {"LocationName", "x", "y", "r", "theta", "dx", "dy", "dimx", "DimY"}) {
-        std::string value;
-        ASSERT_TRUE(rs.Text(field, value).ok()) << field;
-        row += value + "|";
-    }
-    EXPECT_EQ(row, "Last Name|0|0|250.5|12.25|17.0|0.0|20|1|");
+    EXPECT_EQ(Joined(rs, {"LocationName", "x", "y", "r", "theta", "dx", "dy", "dimx", "DimY"}),
+              "Last Name|0|0|250.5|12.25|17.0|0.0|20|1|");
 
     const std::string script = dir.read("voice/English.tsv");
     EXPECT_EQ(script.substr(0, script.find('\n')), "Inst0.wav\tRead each item. Then answer.");
@@ -168,42 +163,5 @@ TEST_F(DatabaseBuildTest, FaultySourcesFailWithFileAndLineAndKeepTheOldDatabase)
         EXPECT_NE(run.errors.find(fault.file + fault.where), std::string::npos) << run.errors;
         EXPECT_NE(run.errors.find(fault.problem), std::string::npos) << run.errors;
         EXPECT_EQ(dir.read("TARVOS.MDB"), "previous build");
-    }
-}
-
-// Every audio file the built database names is among the voice files of this build.
-TEST(ShippedVoiceTest, EveryAudioStemHasItsWaveFile) {
-    const std::string program = TARVOS_BUILD_DIR;
-    QuestionDatabase db;
-    const FileError opened = db.Open(program + "/" + QuestionDatabaseName);
-    ASSERT_TRUE(opened.ok()) << opened.description;
-    std::vector<std::string> languages;
-    ASSERT_TRUE(LanguageTables(db, languages).ok());
-    auto isWave = [](const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        char head[12] = {};
-        in.read(head, sizeof head);
-        return in && std::string(head, 4) == "RIFF" && std::string(head + 8, 4) == "WAVE";
-    };
-    for (const std::string language : {"English", "Spanish"}) {
-        if (std::find(languages.begin(), languages.end(), language) == languages.end()) {
-            std::cout << "[  SKIPPED ] no " << language << " table in the built database\n";
-            continue;
-        }
-        std::vector<ItemRecord> items;
-        const FileError loaded = LoadItemTable(db, language, items);
-        ASSERT_TRUE(loaded.ok()) << loaded.description;
-        std::vector<std::string> wanted;
-        for (const auto& item : items) {
-            wanted.push_back(AudioRequestName(item.QuestionAudio));
-            for (std::size_t k = 0; k < 5; ++k)
-                if (AnswerPresent(item.Answers[k]))
-                    wanted.push_back(AudioRequestName(item.ChoiceAudio[k]));
-        }
-        if (fs::exists(std::string(TARVOS_SOURCE_DIR) + "/data/instructions/" + language + ".txt"))
-            for (const char* inst : {"Inst0.wav", "Inst1.wav", "Inst2.wav", "Inst3.wav"})
-                wanted.push_back(inst);
-        for (const auto& name : wanted)
-            EXPECT_TRUE(isWave(AudioFileName(program, language, name))) << language << ": " << name;
     }
 }

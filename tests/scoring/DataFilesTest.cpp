@@ -58,8 +58,8 @@ TEST_F(DataFilesTest, LoadsEveryTableInOrder) {
     EXPECT_EQ(ReportTexts.ScaleNames[7], "STRESS COPING");
     EXPECT_EQ(ReportTexts.RangeNames[2], "MEDIUM");
     EXPECT_EQ(ReportTexts.RangeNames[4], "MAXIMUM");
-    EXPECT_EQ(ReportTexts.SignificantItemTexts[1], " 11. Alcohol admission, item 11, \"quoted\"");
-    EXPECT_EQ(ReportTexts.SignificantItemTexts[54], " 65. Violence admission, item 65, \"quoted\"");
+    EXPECT_EQ(ReportTexts.SignificantItemTexts[1], " 11. Alcohol item, \"yes\"");
+    EXPECT_EQ(ReportTexts.SignificantItemTexts[54], " 65. Violence item, \"yes\"");
     EXPECT_EQ(ReportTexts.AnswerTexts[40], "149. Answer 4 of item 149");
     const auto& t = ScoringTables;
     EXPECT_EQ(t.SignificantItemNumbers[54], 65);

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,6 +33,41 @@ void SetBold(QWidget* widget, bool bold) {
         widget->setFont(f);
     }
 }
+
+class EnterClicks : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
+class ActivateOnShow : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto* w = static_cast<QWidget*>(watched);
+        const auto type = w->windowType();
+        if (w->isWindow() && (type == Qt::Window || type == Qt::Dialog)) {
+            QPointer<QWidget> guard(w);
+            QTimer::singleShot(0, w, [guard] {
+                if (guard && guard->isVisible()) {
+                    guard->raise();
+                    guard->activateWindow();
+                }
+            });
+        }
+        return false;
+    }
+};
 
 // The key rules of a menu button.
 class MenuButtonKeys : public QObject {
@@ -189,4 +226,16 @@ MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption) {
     cmd->installEventFilter(new MenuButtonKeys(cmd));
     layout->addWidget(cmd);
     return {ssp, cmd};
+}
+
+void ClickOnEnter(QPushButton* button) {
+    button->installEventFilter(new EnterClicks(button));
+}
+
+void ActivateWindowsWhenShown() {
+    static ActivateOnShow* filter = nullptr;
+    if (!filter) {
+        filter = new ActivateOnShow(qApp);
+        qApp->installEventFilter(filter);
+    }
 }

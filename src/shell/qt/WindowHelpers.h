@@ -51,3 +51,9 @@ struct MenuChoice {
     QPushButton* cmd;
 };
 MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption);
+// Makes every window of the program take the keyboard when it is shown, as a window manager would;
+// bare X servers leave a new window without focus. Called once by the program.
+void ActivateWindowsWhenShown();
+
+// A plain push button that Enter clicks while it has the focus (Qt's buttons take only Space).
+void ClickOnEnter(QPushButton* button);

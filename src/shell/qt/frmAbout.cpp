@@ -1,0 +1,100 @@
+#include "shell/qt/frmAbout.h"
+
+#include "shell/qt/Logo.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QVariantAnimation>
+
+namespace {
+int g_splashMs = 1500;
+constexpr int LogoSize = 128;
+} // namespace
+
+void frmAbout::SetSplashDuration(int ms) {
+    g_splashMs = ms;
+}
+int frmAbout::SplashDuration() {
+    return g_splashMs;
+}
+
+frmAbout::frmAbout(bool splashMode, QWidget* parent) : QDialog(parent), m_splash(splashMode) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(splashMode ? QStringLiteral("Initializing...") : QStringLiteral("About Tarvos"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(20);
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setFixedSize(LogoSize, LogoSize);
+    imgLogo->setPixmap(TarvosLogo(LogoSize, splashMode ? 0.0 : 1.0));
+    layout->addWidget(imgLogo, 0, Qt::AlignTop);
+
+    auto* text = new QVBoxLayout;
+    auto* title = new QLabel(QStringLiteral("Tarvos"), this);
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    big.setBold(true);
+    title->setFont(big);
+    text->addWidget(title);
+    for (const char* line : {"Version 1.0", "Self-report screening for adults under probation supervision:",
+                             "registration, onscreen or answer-sheet testing, scoring and reports.", "",
+                             "Published for probation offices by the Tarvos team."})
+        text->addWidget(new QLabel(QString::fromUtf8(line), this));
+    text->addStretch(1);
+    auto mc = MakeMenuChoice(this, 0, QStringLiteral("OK"));
+    sspMenuChoice_0 = mc.ssp;
+    cmdMenuChoice_0 = mc.cmd;
+    connect(cmdMenuChoice_0, &QPushButton::clicked, this, [this] { cmdMenuChoice_Click(0); });
+    text->addWidget(sspMenuChoice_0, 0, Qt::AlignRight);
+    sspMenuChoice_0->setVisible(!splashMode);
+    layout->addLayout(text);
+
+    if (splashMode) {
+        m_animation = new QVariantAnimation(this);
+        m_animation->setStartValue(0.0);
+        m_animation->setEndValue(1.0);
+        connect(m_animation, &QVariantAnimation::valueChanged, this,
+                [this](const QVariant& v) { imgLogo->setPixmap(TarvosLogo(LogoSize, v.toDouble())); });
+        connect(m_animation, &QVariantAnimation::finished, this, [this] {
+            m_finished = true;
+            emit animationFinished();
+        });
+    } else {
+        m_finished = true;
+    }
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterForm(this);
+    if (m_animation && m_animation->state() == QAbstractAnimation::Stopped && !m_finished) {
+        m_animation->setDuration(std::max(1, g_splashMs));
+        m_animation->start();
+    }
+    if (!m_splash)
+        cmdMenuChoice_0->setFocus();
+}
+
+void frmAbout::cmdMenuChoice_Click(int) {
+    close();
+}
+
+// The splash cannot be closed; the about box closes as its OK button does.
+void frmAbout::closeEvent(QCloseEvent* event) {
+    if (m_splash && !m_finished) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}

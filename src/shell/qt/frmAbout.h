@@ -1,0 +1,39 @@
+#pragma once
+#include "shell/qt/WindowHelpers.h"
+
+#include <QDialog>
+
+class QLabel;
+class QVariantAnimation;
+
+// Product information with the logo. In splash mode (start-up) its title reads "Initializing...",
+// the OK button is hidden and the logo animation plays once; start-up waits for it to finish.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(bool splashMode, QWidget* parent = nullptr);
+
+    bool AnimationFinished() const { return m_finished; }
+    // Length of the splash animation; tests and benchmarks shorten it.
+    static void SetSplashDuration(int ms);
+    static int SplashDuration();
+
+    QLabel* imgLogo;
+    QFrame* sspMenuChoice_0;
+    QPushButton* cmdMenuChoice_0;
+
+    void cmdMenuChoice_Click(int index);
+
+signals:
+    void animationFinished();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool m_splash;
+    bool m_finished = false;
+    QVariantAnimation* m_animation = nullptr;
+};

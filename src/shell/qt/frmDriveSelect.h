@@ -1,0 +1,34 @@
+#pragma once
+#include "shell/qt/Volumes.h"
+
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// "Select Drive": the list of mounted volumes; the caller reads SelectedDrive after the modal show.
+class frmDriveSelect : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmDriveSelect(QWidget* parent = nullptr);
+
+    QString SelectedDrive; // the folder last chosen in drDrive; empty until the list is changed
+
+    QLabel* lblPrompt;
+    QComboBox* drDrive;
+    QPushButton* cmdhelp;
+    QPushButton* cmdDone;
+
+    void drDrive_Change();
+    void cmdhelp_Click();
+    void cmdDone_Click();
+
+    // The volumes the window offers; tests replace the system's list. An empty function restores it.
+    static void SetVolumeSource(std::function<std::vector<DataVolume>()> source);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,468 @@
+#include "shell/qt/frmMainMenu.h"
+
+#include "clients/ClientFile.h"
+#include "platform/NumLock.h"
+#include "platform/SingleInstance.h"
+#include "shell/DataDrive.h"
+#include "shell/ProgramFolder.h"
+#include "shell/RunState.h"
+#include "shell/Settings.h"
+#include "shell/qt/Cp1252.h"
+#include "shell/qt/DataDriveSetup.h"
+#include "shell/qt/EndProgram.h"
+#include "shell/qt/Logo.h"
+#include "shell/qt/MsgBox.h"
+#include "shell/qt/WindowHelpers.h"
+#include "shell/qt/frmAbout.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const char* const Captions[4] = {"Edit Current Client", "Add New Client", "Supervisor Options",
+                                 "Exit Application"};
+const char* const HelpTexts[4] = {
+    "Edit client's information.",
+    "Enter a new client. Test client on computer or enter data from answer sheet.",
+    "Print client report, verify data entry or delete client names.", "Quit the program."};
+// Buttons whose windows exist: the client information chain (0), registration (1) and the
+// supervisor options (2) come with their windows.
+constexpr std::array<bool, 4> WindowsBuilt = {false, false, false, true};
+constexpr int LastChoice = 3;
+} // namespace
+
+frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
+    : QMainWindow(parent), m_runtimeFolder(runtimeFolder), m_available(WindowsBuilt) {
+    setObjectName(QStringLiteral("frmMainMenu"));
+    setWindowTitle(QStringLiteral("Tarvos"));
+    resize(860, 620);
+
+    mnuExit = menuBar()->addAction(QStringLiteral("E&xit!"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuDrive = mnuOptions->addAction(QStringLiteral("Change &Data Drve"));
+    mnuDrive->setObjectName(QStringLiteral("mnuDrive"));
+    mnuOptionsNumLock = mnuOptions->addAction(QStringLiteral("&Num Lock Always On"));
+    mnuOptionsNumLock->setObjectName(QStringLiteral("mnuOptionsNumLock"));
+    mnuOptionsNumLock->setCheckable(true);
+    mnuOptionsPrintDOS = mnuOptions->addAction(QStringLiteral("&Print to DOS port"));
+    mnuOptionsPrintDOS->setObjectName(QStringLiteral("mnuOptionsPrintDOS"));
+    mnuOptionsPrintDOS->setCheckable(true);
+    mnuHelpAbout = menuBar()->addAction(QStringLiteral("&About..."));
+    mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuDrive, &QAction::triggered, this, [this] { mnuDrive_Click(); });
+    connect(mnuOptionsNumLock, &QAction::triggered, this, [this] { mnuOptionsNumLock_Click(); });
+    connect(mnuOptionsPrintDOS, &QAction::triggered, this, [this] { mnuOptionsPrintDOS_Click(); });
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    frMainMenu = new QWidget(central);
+    frMainMenu->setObjectName(QStringLiteral("frMainMenu"));
+    auto* frame = new QVBoxLayout(frMainMenu);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(16);
+
+    auto* header = new QHBoxLayout;
+    imgLogo = new QLabel(frMainMenu);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(TarvosLogo(72));
+    header->addWidget(imgLogo);
+    auto* name = new QLabel(QStringLiteral("Tarvos"), frMainMenu);
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 2.2);
+    big.setBold(true);
+    name->setFont(big);
+    header->addWidget(name);
+    header->addStretch(1);
+    frame->addLayout(header);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(24);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(10);
+    for (int i = 0; i <= LastChoice; ++i) {
+        auto mc = MakeMenuChoice(frMainMenu, i, QString::fromLatin1(Captions[i]));
+        sspMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
+        cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
+        mc.ssp->setFixedWidth(250);
+        mc.cmd->installEventFilter(this);
+        mc.cmd->setEnabled(m_available[static_cast<std::size_t>(i)] && i != 0);
+        connect(mc.cmd, &QPushButton::clicked, this, [this, i] { cmdMenuChoice_Click(i); });
+        column->addWidget(mc.ssp);
+    }
+    column->addStretch(1);
+    body->addLayout(column);
+
+    fraClient = new QGroupBox(QStringLiteral("Client List"), frMainMenu);
+    fraClient->setObjectName(QStringLiteral("fraClient"));
+    auto* listLayout = new QVBoxLayout(fraClient);
+    lbNameDisplay = new QListWidget(fraClient);
+    lbNameDisplay->setObjectName(QStringLiteral("lbNameDisplay"));
+    lbNameDisplay->setSelectionMode(QAbstractItemView::SingleSelection);
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setBold(false);
+    lbNameDisplay->setFont(mono);
+    lbNameDisplay->setMinimumSize(330, 240);
+    lbNameDisplay->installEventFilter(this);
+    listLayout->addWidget(lbNameDisplay);
+    SetBackColor(fraClient, PanelNormal);
+    SetForeColor(fraClient, TextWhite);
+    connect(lbNameDisplay, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!lbNameDisplay->selectedItems().isEmpty())
+            lbNameDisplay_Click();
+    });
+    body->addWidget(fraClient);
+    frame->addLayout(body);
+    frMainMenu->adjustSize();
+
+    setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
+    setTabOrder(cmdMenuChoice[1], cmdMenuChoice[2]);
+    setTabOrder(cmdMenuChoice[2], cmdMenuChoice[3]);
+    setTabOrder(cmdMenuChoice[3], lbNameDisplay);
+
+    MsgPanel = new ::MsgPanel(this);
+    statusBar()->addWidget(MsgPanel, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    timNumLock = new QTimer(this);
+    timNumLock->setObjectName(QStringLiteral("timNumLock"));
+    timNumLock->setInterval(1000);
+    connect(timNumLock, &QTimer::timeout, this, [this] { timNumLock_Timer(); });
+
+    SetNameDisplayRefresher([this] {
+        lbNameDisplay->clear();
+        RefreshNameDisplay();
+    });
+}
+
+frmMainMenu::~frmMainMenu() {
+    SetNameDisplayRefresher({});
+}
+
+void frmMainMenu::SetMenuChoiceAvailable(int index, bool available) {
+    m_available[static_cast<std::size_t>(index)] = available;
+    if (index == 0)
+        UpdateEditButton();
+    else
+        cmdMenuChoice[static_cast<std::size_t>(index)]->setEnabled(available);
+}
+
+bool frmMainMenu::Form_Load() {
+    ClearRunState();
+
+    m_instance = new SingleInstance(m_runtimeFolder, this);
+    if (!m_instance->TryBecomeFirst()) {
+        const QString title = QStringLiteral("Tarvos duplicate instance.");
+        QApplication::setApplicationDisplayName(title);
+        setWindowTitle(title);
+        m_instance->SendRaise();
+        return false;
+    }
+    connect(m_instance, &SingleInstance::raiseRequested, this, [this] { RaiseFromOtherCopy(); });
+
+    // SQLite needs no engine user or workspace; the workgroup entry is still recorded.
+    if (auto err = WriteSystemDBSetting(); !err.ok())
+        ShowSettingsWriteError(err);
+    SoundPath = GetINISndPath();
+    QuestionDatabasePath = JoinPath(ProgramFolder(), "TARVOS.MDB");
+
+    if (SetUpDataDrive(true) == DriveSetup::EndProgram)
+        return false;
+
+    frmAbout splash(true);
+    splash.show();
+    if (!splash.AnimationFinished()) {
+        QEventLoop wait;
+        connect(&splash, &frmAbout::animationFinished, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+
+    // A set-up that gave up left no folder in use: load the one it tried, as the first start would.
+    for (;;) {
+        const FileError err = DataDrive.empty() ? AdoptDataFolder(LastDriveCandidate()) : LoadClientFile();
+        if (err.ok())
+            break;
+        if (!StartupErrorRetry(err)) {
+            splash.close();
+            return false;
+        }
+    }
+    splash.close();
+
+    if (!(windowState() & Qt::WindowMaximized)) {
+        CenterForm(this);
+        LayOutMenuFrame();
+    }
+    FillCodeTables();
+    Form_Activate();
+    NumLockAlwaysOn = ReadNumLockSetting();
+    mnuOptionsNumLock->setChecked(NumLockAlwaysOn);
+    PrintToDosPort = ReadPrintDOSSetting();
+    mnuOptionsPrintDOS->setChecked(PrintToDosPort);
+    MenuActive = true;
+    SetSectionBounds();
+    timNumLock->start();
+    for (QPushButton* b : cmdMenuChoice) {
+        if (b->isEnabled()) {
+            b->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+    return true;
+}
+
+bool frmMainMenu::StartupErrorRetry(const FileError& err) {
+    switch (err.number) {
+    case 52:
+    case 53:
+    case 57:
+    case 71:
+    case 3024:
+    case 3044:
+    case 3051:
+        return MsgBox(QStringLiteral("Data disk not found!\n\nInsert data disk in drive A to continue."),
+                      vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
+    case 70:
+        return MsgBox(
+                   QStringLiteral(
+                       "Data disk write protected!\n\nSet the data disk to writable and replace in drive."),
+                   vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
+    default: {
+        QString text = QString::fromStdString(err.message());
+        if (!err.path.empty())
+            text += QStringLiteral("\n\nClient file: ") + QString::fromLocal8Bit(err.path);
+        MsgBox(text, vbOKOnly, AppTitle());
+        return false;
+    }
+    }
+}
+
+void frmMainMenu::ShowSettingsWriteError(const FileError& err) {
+    MsgBox(QStringLiteral("The settings file could not be written.\n\n") +
+               QString::fromStdString(err.message()) + QStringLiteral("\n") +
+               QString::fromLocal8Bit(err.path),
+           vbOKOnly | vbExclamation, AppTitle());
+}
+
+void frmMainMenu::Form_Activate() {
+    LayOutMenuFrame();
+    ResetMenuChoices(this, LastChoice);
+    UpdateEditButton();
+    if (ClientCount == 0)
+        CurrentClient = 0;
+    RefreshNameDisplay();
+    cmdMenuChoice[0]->setEnabled(false);
+    if (MenuActive) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != this && w->isVisible() &&
+                (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+                w->close();
+        }
+    }
+}
+
+void frmMainMenu::LayOutMenuFrame() {
+    QWidget* area = centralWidget();
+    frMainMenu->adjustSize();
+    const QSize frame = frMainMenu->size();
+    const int lift = static_cast<int>(1000.0 * logicalDpiY() / 1440.0); // 1000 twips
+    const int left = (area->width() - frame.width()) / 2;
+    const int top = area->height() / 2 - (frame.height() + lift) / 2;
+    frMainMenu->move(std::max(0, left), std::max(0, top));
+}
+
+void frmMainMenu::RefreshNameDisplay() {
+    if (ClientCount <= 0)
+        return;
+    const QSignalBlocker block(lbNameDisplay);
+    lbNameDisplay->clear();
+    for (int i = 1; i <= ClientCount; ++i)
+        lbNameDisplay->addItem(QString::number(i) + '-' +
+                               FromCp1252(ClientTable[static_cast<std::size_t>(i)].Name.view()));
+}
+
+void frmMainMenu::UpdateEditButton() {
+    const auto selected = lbNameDisplay->selectedItems();
+    cmdMenuChoice[0]->setEnabled(m_available[0] && !selected.isEmpty() &&
+                                 !selected.front()->text().isEmpty());
+}
+
+void frmMainMenu::lbNameDisplay_Click() {
+    const auto selected = lbNameDisplay->selectedItems();
+    if (!selected.isEmpty())
+        CurrentClient = static_cast<int16_t>(selected.front()->text().section('-', 0, 0).toInt());
+    UpdateEditButton();
+}
+
+void frmMainMenu::lbNameDisplay_KeyPress() {
+    UpdateEditButton();
+}
+
+void frmMainMenu::lbNameDisplay_GotFocus() {
+    if (ClientCount < 1) {
+        if (cmdMenuChoice[1]->isEnabled())
+            cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
+        else
+            focusNextChild();
+        return;
+    }
+    SetBackColor(fraClient, PanelFocused);
+    SetForeColor(fraClient, TextBlack);
+    QFont f = fraClient->font();
+    f.setBold(true);
+    fraClient->setFont(f);
+    MsgPanel->setText(QStringLiteral("Use up or down arrow keys or mouse to select client."));
+    UpdateEditButton();
+}
+
+void frmMainMenu::lbNameDisplay_LostFocus() {
+    SetBackColor(fraClient, PanelNormal);
+    SetForeColor(fraClient, TextWhite);
+    QFont f = fraClient->font();
+    f.setBold(false);
+    fraClient->setFont(f);
+    MsgPanel->clear();
+}
+
+void frmMainMenu::cmdMenuChoice_GotFocus(int index) {
+    HighlightMenuChoice(this, LastChoice, index);
+    m_focusedChoice = index;
+    MsgPanel->setText(QString::fromLatin1(HelpTexts[index]));
+}
+
+void frmMainMenu::cmdMenuChoice_LostFocus(int) {
+    ResetMenuChoices(this, LastChoice);
+}
+
+void frmMainMenu::cmdMenuChoice_Click(int index) {
+    ScannedAnswers = false;
+    switch (index) {
+    case 0: // "Edit Current Client": client information, court history, response grid
+        break;
+    case 1: // "Add New Client": the entry-method window leads the registration
+        break;
+    case 2: // "Supervisor Options"
+        break;
+    case 3: // "Exit Application"
+        close();
+        break;
+    }
+}
+
+void frmMainMenu::mnuExit_Click() {
+    cmdMenuChoice_Click(3);
+}
+
+void frmMainMenu::mnuDrive_Click() {
+    if (SetUpDataDrive(false) == DriveSetup::EndProgram)
+        EndProgram(1);
+}
+
+void frmMainMenu::mnuOptionsNumLock_Click() {
+    NumLockAlwaysOn = !NumLockAlwaysOn;
+    mnuOptionsNumLock->setChecked(NumLockAlwaysOn);
+    if (auto err = SaveNumLockSetting(NumLockAlwaysOn); !err.ok())
+        ShowSettingsWriteError(err);
+}
+
+void frmMainMenu::mnuOptionsPrintDOS_Click() {
+    PrintToDosPort = !PrintToDosPort;
+    mnuOptionsPrintDOS->setChecked(PrintToDosPort);
+    if (auto err = SavePrintDOSSetting(PrintToDosPort); !err.ok())
+        ShowSettingsWriteError(err);
+}
+
+void frmMainMenu::mnuHelpAbout_Click() {
+    if (!m_about) {
+        m_about = new frmAbout(false, this);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_about, &QObject::destroyed, this, [this] { m_about = nullptr; });
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void frmMainMenu::timNumLock_Timer() {
+    SetNumLock(NumLockAlwaysOn);
+}
+
+void frmMainMenu::RaiseFromOtherCopy() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    if (isMinimized() || isMaximized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+bool frmMainMenu::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (watched == lbNameDisplay) {
+        if (type == QEvent::FocusIn)
+            lbNameDisplay_GotFocus();
+        else if (type == QEvent::FocusOut)
+            lbNameDisplay_LostFocus();
+        else if (type == QEvent::KeyPress)
+            QTimer::singleShot(0, this, [this] { lbNameDisplay_KeyPress(); });
+        return false;
+    }
+    for (int i = 0; i <= LastChoice; ++i) {
+        if (watched != cmdMenuChoice[static_cast<std::size_t>(i)])
+            continue;
+        if (type == QEvent::FocusIn)
+            cmdMenuChoice_GotFocus(i);
+        else if (type == QEvent::FocusOut)
+            cmdMenuChoice_LostFocus(i);
+        return false;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Activation counts when the window comes back from another window of the program, not from a
+// message box or another program.
+void frmMainMenu::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            if (m_lostToOwnWindow)
+                Form_Activate();
+            m_lostToOwnWindow = false;
+        } else {
+            QWidget* now = QApplication::activeWindow();
+            m_lostToOwnWindow = now && !qobject_cast<QMessageBox*>(now);
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void frmMainMenu::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    LayOutMenuFrame();
+}
+
+// The close box ends the program as "Exit Application" does.
+void frmMainMenu::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    timNumLock->stop();
+    EndProgram(0);
+}

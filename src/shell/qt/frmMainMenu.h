@@ -1,0 +1,89 @@
+#pragma once
+#include "shell/FileError.h"
+#include "shell/qt/MsgPanel.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTimer;
+class SingleInstance;
+
+// The start window and hub of the program: the client list, the four menu buttons, the Options menu
+// and the Num Lock timer. Form_Load runs the start-up; every other window opens modally from here.
+class frmMainMenu : public QMainWindow {
+    Q_OBJECT
+public:
+    // `runtimeFolder` holds the running-copy lock and socket; empty = the user's runtime folder.
+    explicit frmMainMenu(const QString& runtimeFolder = {}, QWidget* parent = nullptr);
+    ~frmMainMenu() override;
+
+    // The start-up sequence. False when the program must end (a running copy was found, or the user
+    // gave up on the data disk); the window is then not to be shown.
+    bool Form_Load();
+    void Form_Activate();
+    void RefreshNameDisplay();
+    void UpdateEditButton();
+
+    void lbNameDisplay_Click();
+    void lbNameDisplay_KeyPress();
+    void lbNameDisplay_GotFocus();
+    void lbNameDisplay_LostFocus();
+    void cmdMenuChoice_GotFocus(int index);
+    void cmdMenuChoice_LostFocus(int index);
+    void cmdMenuChoice_Click(int index);
+    void mnuExit_Click();
+    void mnuDrive_Click();
+    void mnuOptionsNumLock_Click();
+    void mnuOptionsPrintDOS_Click();
+    void mnuHelpAbout_Click();
+    void timNumLock_Timer();
+
+    // Whether the window that button `index` opens exists in this build; the button stays disabled
+    // until it does. Tests switch it to reach the focus rules.
+    bool MenuChoiceAvailable(int index) const { return m_available[static_cast<std::size_t>(index)]; }
+    void SetMenuChoiceAvailable(int index, bool available);
+
+    bool NumLockAlwaysOn = true;
+    bool MenuActive = false;
+
+    QWidget* frMainMenu;
+    std::array<QFrame*, 4> sspMenuChoice;
+    std::array<QPushButton*, 4> cmdMenuChoice;
+    QGroupBox* fraClient;
+    QListWidget* lbNameDisplay;
+    ::MsgPanel* MsgPanel;
+    QLabel* imgLogo;
+    QTimer* timNumLock;
+    QAction* mnuExit;
+    QMenu* mnuOptions;
+    QAction* mnuDrive;
+    QAction* mnuOptionsNumLock;
+    QAction* mnuOptionsPrintDOS;
+    QAction* mnuHelpAbout;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The start-up error handler: shows the message of `err`; true = repeat the failed step.
+    bool StartupErrorRetry(const FileError& err);
+    void LayOutMenuFrame();
+    void RaiseFromOtherCopy();
+    void ShowSettingsWriteError(const FileError& err);
+
+    QString m_runtimeFolder;
+    SingleInstance* m_instance = nullptr;
+    int m_focusedChoice = -1;
+    std::array<bool, 4> m_available;
+    QWidget* m_about = nullptr;
+    bool m_lostToOwnWindow = false;
+};

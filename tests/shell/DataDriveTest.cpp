@@ -1,0 +1,261 @@
+#include "ShellFixture.h"
+#include "shell/Settings.h"
+#include "shell/qt/DataDriveSetup.h"
+#include "shell/qt/Volumes.h"
+#include "support/Tmpfs.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+const QString WriteProtected =
+    QStringLiteral("Data disk write protected!\n\nSet the data disk to writable and replace in drive.");
+
+class DataDriveTest : public ShellTest {
+protected:
+    // Establishes `folder` as the folder in use, as a successful start-up leaves it.
+    void InUse(const std::string& folder) {
+        ASSERT_TRUE(SetDataFolder(folder).ok());
+        ASSERT_TRUE(SaveFilePathSetting(folder).ok());
+    }
+    int refreshes = 0;
+    void SetUp() override {
+        ShellTest::SetUp();
+        SetNameDisplayRefresher([this] { ++refreshes; });
+    }
+    void TearDown() override {
+        SetNameDisplayRefresher({});
+        ShellTest::TearDown();
+    }
+};
+
+#define REQUIRE_MOUNT(m)                                                                                     \
+    if (!(m).mounted())                                                                                      \
+    GTEST_SKIP() << (m).why()
+} // namespace
+
+TEST_F(DataDriveTest, SetDataFolderLoadsCreatesAndLeavesNoScratchFile) {
+    data.write("checkWriteTest", "left over");
+    ASSERT_TRUE(SetDataFolder(data.path()).ok());
+    EXPECT_EQ(DataDrive, data.path());
+    EXPECT_EQ(ClientFile, data.file("DATA401.TRV"));
+    EXPECT_TRUE(fs::exists(data.file("DATA401.TRV")));
+    EXPECT_EQ(fs::file_size(data.file("DATA401.TRV")), 0u);
+    EXPECT_FALSE(fs::exists(data.file("checkWriteTest")));
+    EXPECT_EQ(ClientCount, 0);
+}
+
+TEST_F(DataDriveTest, BadClientFilesAreNeverAdoptedNorChanged) {
+    InUse(data.path());
+    TempDir other;
+    const std::pair<std::string, int> cases[] = {
+        {ManyRecords(52), 9},                        // more than 51 clients
+        {ManyRecords(51) + std::string(118, 'x'), 9} // rounds up to 52
+    };
+    for (const auto& [bytes, number] : cases) {
+        other.write("DATA401.TRV", bytes);
+        EXPECT_EQ(SetDataFolder(other.path()).number, number);
+        EXPECT_EQ(DataDrive, data.path());
+        EXPECT_EQ(ClientFile, data.file("DATA401.TRV"));
+        EXPECT_EQ(other.read("DATA401.TRV"), bytes);
+        EXPECT_FALSE(fs::exists(other.file("checkWriteTest")));
+    }
+    // Garbage and odd lengths load by the rounding rule and stay untouched.
+    std::string garbage;
+    for (int i = 0; i < 235 * 2 + 118; ++i)
+        garbage.push_back(static_cast<char>((i * 131) % 256));
+    other.write("DATA401.TRV", garbage);
+    ASSERT_TRUE(SetDataFolder(other.path()).ok());
+    EXPECT_EQ(ClientCount, 3);
+    EXPECT_EQ(other.read("DATA401.TRV"), garbage);
+    other.write("DATA401.TRV", garbage.substr(0, 235 * 2 + 117));
+    ASSERT_TRUE(SetDataFolder(other.path()).ok());
+    EXPECT_EQ(ClientCount, 2);
+    EXPECT_EQ(SetDataFolder("").number, 52);
+    EXPECT_EQ(SetDataFolder("a:").number, 52);
+    EXPECT_EQ(SetDataFolder(other.file("missing")).number, 53);
+}
+
+TEST_F(DataDriveTest, FirstStartTriesDriveAWithoutAWindowAndNoEndsTheProgram) {
+    EXPECT_EQ(SetUpDataDrive(true), DriveSetup::EndProgram);
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].text.toStdString(), Unprompted("a:"));
+    EXPECT_EQ(messages.calls[0].buttonsAndIcon, vbYesNo);
+    EXPECT_EQ(messages.calls[0].title, "Tarvos");
+    EXPECT_TRUE(DataDrive.empty());
+}
+
+TEST_F(DataDriveTest, YesOpensTheDriveWindowAndDoneWithoutAChoiceAsksAgain) {
+    data.write("DATA401.TRV", Records({"Ann", "Bob"}));
+    OfferVolume("/elsewhere", "SYSTEM", false);
+    OfferVolume(data.path(), "USBSTICK");
+    messages.Answer(vbYes, [] { ChooseInDriveWindow(-1); });
+    messages.Answer(vbYes, [] { ChooseInDriveWindow(1); });
+    EXPECT_EQ(SetUpDataDrive(true), DriveSetup::Established);
+    ASSERT_EQ(messages.calls.size(), 2u);
+    EXPECT_EQ(messages.calls[1].text.toStdString(), Unprompted(""));
+    EXPECT_EQ(DataDrive, data.path());
+    EXPECT_EQ(ClientCount, 2);
+    EXPECT_EQ(ReadFilePathSetting(), data.path());
+    EXPECT_EQ(refreshes, 0) << "at start-up the list is filled later";
+}
+
+TEST_F(DataDriveTest, DriveWindowHelpAndItsKeys) {
+    OfferVolume("/mnt/a", "A");
+    frmDriveSelect w;
+    EXPECT_EQ(w.windowTitle(), "Select Drive");
+    EXPECT_EQ(w.lblPrompt->text(), " Choose the drive associated with the data disk. (Usually A: or F:)");
+    EXPECT_EQ(w.drDrive->itemText(0), "/mnt/a  [A]  (removable)");
+    EXPECT_FALSE(w.cmdDone->autoDefault());
+    WhenModal<frmDriveSelect>([](frmDriveSelect* d) {
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Return); // Help
+        KeyToFocus(Qt::Key_Escape); // no meaning here
+        EXPECT_TRUE(d->isVisible());
+        d->close(); // the close box is "Done"
+    });
+    w.exec();
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].text, "Use the dropdown box to select the drive that the floppy data \n"
+                                      "diskette or USB Flash Drive is in. Floppy drives are usually A: or\n"
+                                      "B: and USB drives are usually F: or G:");
+    EXPECT_EQ(messages.calls[0].buttonsAndIcon, vbOKOnly);
+    EXPECT_TRUE(w.SelectedDrive.isEmpty());
+}
+
+TEST_F(DataDriveTest, RemovableVolumesAreToldBySysfs) {
+    TempDir sys;
+    fs::create_directories(sys.file("devices/sdb/sdb1"));
+    fs::create_directories(sys.file("devices/sda"));
+    sys.write("devices/sdb/removable", "1\n");
+    sys.write("devices/sda/removable", "0\n");
+    fs::create_directory(sys.file("block"));
+    fs::create_directory_symlink(sys.file("devices/sdb/sdb1"), sys.file("block/sdb1"));
+    fs::create_directory_symlink(sys.file("devices/sdb"), sys.file("block/sdb"));
+    fs::create_directory_symlink(sys.file("devices/sda"), sys.file("block/sda"));
+    const QString block = QString::fromStdString(sys.file("block"));
+    EXPECT_TRUE(IsRemovableDevice("/dev/sdb1", block));
+    EXPECT_TRUE(IsRemovableDevice("/dev/sdb", block));
+    EXPECT_FALSE(IsRemovableDevice("/dev/sda", block));
+    EXPECT_FALSE(IsRemovableDevice("tmpfs", block));
+    for (const DataVolume& v : ListDataVolumes()) // the real list: no system mounts
+        EXPECT_FALSE(v.path.startsWith("/proc") || v.path.startsWith("/sys")) << v.path.toStdString();
+}
+
+TEST_F(DataDriveTest, SwitchingFromTheMenuShowsTheNewClientsAndRemembersTheFolder) {
+    InUse(data.path());
+    TempDir other;
+    other.write("DATA401.TRV", Records({"New 1", "New 2", "New 3"}));
+    OfferVolume(other.path());
+    ChooseInDriveWindow(0);
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Established);
+    EXPECT_TRUE(messages.calls.empty());
+    EXPECT_EQ(DataDrive, other.path());
+    EXPECT_EQ(ClientCount, 3);
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(ReadFilePathSetting(), other.path());
+    EXPECT_FALSE(fs::exists(other.file("checkWriteTest")));
+}
+
+TEST_F(DataDriveTest, EveryFailureFromTheMenuReturnsToThePreviousFolder) {
+    data.write("DATA401.TRV", Records({"Kept"}));
+    InUse(data.path());
+    TempDir bad;
+    bad.write("DATA401.TRV", ManyRecords(52));
+    OfferVolume(bad.path());
+
+    ChooseInDriveWindow(0); // any other error: its message, then back
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].text, "Error 9:Subscript out of range");
+
+    volumes = {{QString::fromStdString(bad.file("missing")), {}, true}};
+    ChooseInDriveWindow(0); // "No" to the question
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
+    ASSERT_EQ(messages.calls.size(), 2u);
+    EXPECT_EQ(messages.calls[1].text.toStdString(), Unprompted(bad.file("missing")));
+
+    EXPECT_EQ(DataDrive, data.path());
+    EXPECT_EQ(ClientCount, 1);
+    EXPECT_EQ(ClientTable[1].Name.trimmed(), "Kept");
+    EXPECT_EQ(ReadFilePathSetting(), data.path());
+    EXPECT_EQ(bad.read("DATA401.TRV"), ManyRecords(52));
+    EXPECT_EQ(refreshes, 2);
+}
+
+TEST_F(DataDriveTest, WriteProtectedMediumAsksAndRepeatsTheWriteTest) {
+    Tmpfs medium;
+    REQUIRE_MOUNT(medium);
+    const std::string bytes = Records({"Ro One", "Ro Two"});
+    std::FILE* f = std::fopen(medium.file("DATA401.TRV").c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    ASSERT_TRUE(medium.SetReadOnly(true));
+    RememberFolder(medium.path());
+
+    messages.Answer(vbOK);                                                        // still protected
+    messages.Answer(vbOK, [&medium] { ASSERT_TRUE(medium.SetReadOnly(false)); }); // protection removed
+    EXPECT_EQ(SetUpDataDrive(true), DriveSetup::Established);
+    ASSERT_EQ(messages.calls.size(), 2u);
+    EXPECT_EQ(messages.calls[0].text, WriteProtected);
+    EXPECT_EQ(messages.calls[0].title, "Data Disk Error");
+    EXPECT_EQ(messages.calls[0].buttonsAndIcon, vbOKCancel | vbCritical);
+    EXPECT_EQ(ClientCount, 2);
+    EXPECT_FALSE(fs::exists(medium.file("checkWriteTest")));
+
+    // From the menu, Cancel returns to the folder in use before.
+    InUse(data.path());
+    ASSERT_TRUE(medium.SetReadOnly(true));
+    OfferVolume(medium.path());
+    ChooseInDriveWindow(0);
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
+    EXPECT_EQ(messages.calls.back().text, WriteProtected);
+    EXPECT_EQ(DataDrive, data.path());
+    EXPECT_EQ(ClientCount, 0);
+}
+
+TEST_F(DataDriveTest, FullMediumReportsDiskFullAndKeepsThePreviousFolder) {
+    Tmpfs medium(64);
+    REQUIRE_MOUNT(medium);
+    data.write("DATA401.TRV", Records({"Kept"}));
+    InUse(data.path());
+    medium.Fill();
+    OfferVolume(medium.path());
+    ChooseInDriveWindow(0);
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].text, "Error 61:Disk full");
+    EXPECT_EQ(DataDrive, data.path());
+    EXPECT_FALSE(fs::exists(medium.file("checkWriteTest")));
+}
+
+TEST_F(DataDriveTest, RemovedMediumIsNotReadyAndAFailedReturnEndsTheProgram) {
+    Tmpfs medium;
+    REQUIRE_MOUNT(medium);
+    InUse(medium.path());
+    ClientTable[1] = Client("Never written");
+    ASSERT_TRUE(medium.Unmount());
+    EXPECT_EQ(LoadClientFile().number, 71);
+    EXPECT_EQ(SaveClientRecord(1).number, 71);
+    EXPECT_FALSE(fs::exists(medium.file("DATA401.TRV"))) << "nothing written to the bare mount point";
+
+    OfferVolume(data.file("missing"));
+    ChooseInDriveWindow(0);
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::EndProgram);
+    ASSERT_EQ(messages.calls.size(), 2u);
+    EXPECT_EQ(messages.calls[1].text, "Reload of original data disk failed, aborting Program");
+    EXPECT_EQ(messages.calls[1].buttonsAndIcon, vbOKOnly);
+
+    // Inserted again (a tmpfs comes back empty: put the file back): a load takes the medium over.
+    ASSERT_TRUE(medium.Mount());
+    EXPECT_EQ(LoadClientFile().number, 53) << "loading never creates the file";
+    std::FILE* f = std::fopen(medium.file("DATA401.TRV").c_str(), "wb");
+    const std::string bytes = Records({"Back"});
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    ASSERT_TRUE(LoadClientFile().ok());
+    EXPECT_EQ(ClientCount, 1);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Answers the program's message boxes in a test: records every call, and answers from a queue of
+// scripted answers (each with an optional action run first, such as re-inserting a medium). A box
+// nobody scripted is answered with its way out (Cancel, No, or OK) so no retry loop can hang.
+#include "shell/qt/MsgBox.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class MessageScript {
+public:
+    MessageScript();
+    ~MessageScript();
+    MessageScript(const MessageScript&) = delete;
+    MessageScript& operator=(const MessageScript&) = delete;
+
+    void Answer(int result, std::function<void()> before = {});
+    std::vector<MsgBoxCall> calls;
+    // The texts of all calls, for compact assertions.
+    std::vector<QString> texts() const;
+
+private:
+    std::deque<std::pair<int, std::function<void()>>> m_answers;
+};
