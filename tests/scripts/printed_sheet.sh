@@ -13,6 +13,7 @@ mkdir -m 700 "$tmp/run" && export XDG_RUNTIME_DIR=$tmp/run
 fail() { echo "FAIL: $*"; exit 1; }
 
 "$cli" sheet -o "$tmp/sheet.pdf" || fail "sheet"
+"$cli" sheet -o "$tmp/no/folder/sheet.pdf" 2> /dev/null && fail "sheet into a missing folder"
 pdftoppm -r 100 -singlefile "$tmp/sheet.pdf" "$tmp/page" || fail "pdftoppm"
 size=$(head -c 15 "$tmp/page.ppm" | sed -n 2p)
 [ "$size" = "850 1400" ] || fail "page is $size pixels, not 850 x 1400"
