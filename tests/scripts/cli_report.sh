@@ -51,6 +51,10 @@ check_failure "$tmp/nope.TRV" "$tmp/nope.TRV" 1 --data "$data"
 rm "$data/TRVV3SC.TXT"
 check_failure "TRVV3SC.TXT" "$tmp/DATA401.TRV" 2 --data "$data" -o "$tmp/out.prn"
 check_failure "TRVV3SC.TXT" "$tmp/DATA401.TRV" 2 --data "$data"
+cp "$src/tests/scoring/data/base/TRVV3SC.TXT" "$data/"
+if "$cli" report "$tmp/DATA401.TRV" 2 --data "$data" -o "$tmp/DATA401.TRV" 2> /dev/null; then fail "wrote over the client file"; fi
+rm "$data/TRVV3VA.TXT" && mkfifo "$data/TRVV3VA.TXT" # a pipe must fail, not hang
+check_failure "TRVV3VA.TXT" "$tmp/DATA401.TRV" 2 --data "$data"
 
 [ "$(sha256sum < "$tmp/DATA401.TRV")" = "$before" ] || fail "the client file changed"
 echo "cli report: all checks passed"
