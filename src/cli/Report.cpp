@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -60,6 +61,9 @@ int RunReport(const std::vector<std::string>& args) {
     SummaryReport = summary;
 
     if (!outputPath.empty()) {
+        std::error_code ec;
+        if (std::filesystem::equivalent(outputPath, clientFile, ec))
+            return Failure(outputPath + ": is the client file, which this command never changes");
         if (auto result = ScoreAndReport(outputPath, dataFolder); !result.ok())
             return Failure(result.message());
         return 0;
