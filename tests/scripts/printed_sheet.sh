@@ -9,7 +9,6 @@ command -v pdftoppm > /dev/null || { echo "no pdftoppm"; exit 77; }
 # Every scan commits each position it finds; memory-backed /dev/shm makes that free.
 tmp=$(mktemp -d -p /dev/shm 2> /dev/null || mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-mkdir -m 700 "$tmp/run" && export XDG_RUNTIME_DIR=$tmp/run
 fail() { echo "FAIL: $*"; exit 1; }
 
 "$cli" sheet -o "$tmp/sheet.pdf" || fail "sheet"
