@@ -89,11 +89,7 @@ int RunOmr(const std::vector<std::string>& args) {
     }
     const ScannedSheet sheet = ReadSheetFields(*items);
     ResetScanState();
-    try {
-        items->Close();
-    } catch (const ScanItemDatabaseError& e) {
-        return Fail(e.what());
-    }
+    items->Close();
 
     Print("SSN", sheet.SSN);
     Print("Gender", sheet.Gender);

@@ -5,9 +5,12 @@
 #include "scoring/ReportOptions.h"
 #include "scoring/ScoreAndReport.h"
 #include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 
 namespace {
@@ -59,16 +62,35 @@ int RunReport(const std::vector<std::string>& args) {
     CurrentClient = static_cast<int16_t>(*slot);
     SummaryReport = summary;
 
-    if (!outputPath.empty()) {
-        if (auto result = ScoreAndReport(outputPath, dataFolder); !result.ok())
-            return Failure(result.message());
-        return 0;
-    }
+    PublisherCode = ReadPublisherCode();
+
+    // Compose in memory first, so that a failure writes nothing anywhere.
     std::string report;
     if (auto result = ScoreAndCompose(dataFolder, report); !result.ok())
         return Failure(result.message());
-    if (std::fwrite(report.data(), 1, report.size(), stdout) != report.size() || std::fflush(stdout) != 0)
-        return Failure("standard output: write failed");
+    if (outputPath.empty()) {
+        if (std::fwrite(report.data(), 1, report.size(), stdout) != report.size() || std::fflush(stdout) != 0)
+            return Failure("standard output: write failed");
+        return 0;
+    }
+    std::error_code ec;
+    if (std::filesystem::equivalent(outputPath, clientFile, ec))
+        return Failure(outputPath + ": is the client file, which this command never changes");
+    const std::string temporary = outputPath + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(report.data(), static_cast<std::streamsize>(report.size()));
+        out.close();
+        if (!out) {
+            std::filesystem::remove(temporary, ec);
+            return Failure(outputPath + ": cannot be written");
+        }
+    }
+    std::filesystem::rename(temporary, outputPath, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return Failure(outputPath + ": cannot be written");
+    }
     return 0;
 }
 

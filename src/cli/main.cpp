@@ -16,6 +16,13 @@ CliCommand::CliCommand(std::string name, std::string usage, Run run) {
 }
 
 namespace {
+// The commands speak for themselves on standard error; Qt's own notes (such as a missing runtime
+// folder) would only add noise to their one-line messages.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 int Usage() {
     std::fprintf(stderr, "usage:\n");
     for (const auto& c : CliCommands())
@@ -33,6 +40,7 @@ int main(int argc, char** argv) {
             // Images and PDF drawing need a GUI application, never a display.
             if (!std::getenv("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");
+            qInstallMessageHandler(QuietMessages);
             QGuiApplication app(argc, argv);
             return c.run(std::vector<std::string>(argv + 2, argv + argc));
         }

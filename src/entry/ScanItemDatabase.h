@@ -1,6 +1,6 @@
 #pragma once
-// The layout table "ScanItem" of the question database file, as a recordset for the readers: walked in
-// table order, with x and y of each record written back as the scan finds them.
+// The layout table "ScanItem" of the question database, as a recordset for the readers: walked in
+// table order, with x and y of each record written back (edit, assign, update) as the scan finds them.
 #include "entry/ScanItemTable.h"
 
 #include <memory>
@@ -13,11 +13,12 @@ public:
 
 class ScanItemRecordset : public ScanItemCursor {
 public:
-    // Opens the database file for exclusive use and the table "ScanItem". Throws ScanItemDatabaseError
-    // with a sentence naming the file when the file is missing, no database, locked or lacks the table.
+    // Opens the question database file for exclusive use and its table "ScanItem". Throws
+    // ScanItemDatabaseError with the database's sentence naming the file and the problem.
     static std::unique_ptr<ScanItemRecordset> Open(const std::string& path);
     ~ScanItemRecordset() override;
-    // Saves the positions written so far; throws ScanItemDatabaseError when that fails.
+
+    // Closes the table and the database; every position is already saved by then.
     void Close();
 
     bool MoveFirst() override;

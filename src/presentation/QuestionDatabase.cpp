@@ -117,6 +117,7 @@ bool QuestionDatabase::IsOpen() const {
 
 void QuestionDatabase::Close() {
     if (m_connection) {
+        Exec(m_connection->handle, "COMMIT");
         sqlite3_close(m_connection->handle);
         m_connection->handle = nullptr;
         m_connection.reset();
@@ -335,11 +336,10 @@ FileError Recordset::Update() {
         sqlite3_bind_int64(st, static_cast<int>(i + 1), pending[i].second);
     sqlite3_bind_int64(st, static_cast<int>(pending.size() + 1),
                        m_rowids[static_cast<std::size_t>(m_position)]);
+    // The change joins the transaction that holds the lock; closing the database commits it, so a
+    // scan's 181 updates cost one write to the medium instead of one each.
     int rc = sqlite3_step(st);
     sqlite3_finalize(st);
-    // Commit at once; the exclusive locking mode keeps the lock, and a new transaction holds it on.
-    if (rc == SQLITE_DONE && !(Exec(db, "COMMIT") && Exec(db, "BEGIN EXCLUSIVE")))
-        rc = sqlite3_errcode(db);
     if (rc != SQLITE_DONE) {
         if ((rc & 0xFF) == SQLITE_READONLY)
             return Error(DbReadOnly, "Cannot update: file " + Quoted(m_connection->path) + " is read-only.");

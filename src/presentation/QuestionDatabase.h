@@ -8,6 +8,7 @@
 //   already opened by another user; 3078 table not found; 3265 field not found; 3021 no current
 //   record; 3020 update without edit; 3027 read-only; 3049 the engine failed reading or writing;
 //   ItemTableInvalid an item table that is not 149 records with IDs 1..149 in order.
+#include "clients/ClientRecord.h"
 #include "shell/FileError.h"
 
 #include <array>
@@ -20,7 +21,6 @@
 struct sqlite3;
 
 constexpr const char* QuestionDatabaseName = "TARVOS.MDB";
-constexpr int ItemCount = 149;
 
 constexpr int DbNoCurrentRecord = 3021;
 constexpr int DbUpdateWithoutEdit = 3020;

@@ -9,16 +9,19 @@
 #include <unistd.h>
 
 std::string ReadDataFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a named pipe in place of a data file must not hang the run.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         Fail(FileErrorFromErrno(errno, path));
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
         int err = errno;
         ::close(fd);
-        if (S_ISDIR(st.st_mode))
-            Fail(52, path, "is a folder, not a data file");
         Fail(FileErrorFromErrno(err, path));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        Fail(52, path, "is not a plain file");
     }
     std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
     std::size_t got = 0;

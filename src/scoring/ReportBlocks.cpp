@@ -293,27 +293,33 @@ void PrintSection3Answers(ReportWriter& out) {
     }
 }
 
-void PrintObservations(ReportWriter& out) {
-    const int n = ExtremeTruthfulness() ? 1 : 2;
-    out.Sp(7).Text("OBSERVATIONS/RECOMMENDATIONS:").Text(std::string(41, '_')).EndLine();
+void PrintSignatureBlock(ReportWriter& out, const SignatureBlock& block) {
+    out.Sp(7)
+        .Text("OBSERVATIONS/RECOMMENDATIONS:")
+        .Text(std::string(static_cast<std::size_t>(block.width - 29), '_'))
+        .EndLine();
     out.Advance(1);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < block.lines; ++i) {
         out.EndLine();
-        out.Sp(7).Text(std::string(70, '_')).EndLine();
+        out.Sp(7).Text(std::string(static_cast<std::size_t>(block.width), '_')).EndLine();
         out.Advance(2);
-        if (out.PageLine > 53)
+        if (block.stopPastLine53 && out.PageLine > 53)
             break;
     }
     out.EndLine();
     out.Sp(7).Text("______________________        ______________").EndLine();
     out.Advance(2);
-    out.Sp(7).Text("STAFF MEMBER SIGNATURE             DATE").Col(67).Text("(TEST #");
+    out.Sp(7).Text("STAFF MEMBER SIGNATURE             DATE").Col(block.labelColumn).Text(block.label);
     out.Number(ScoreResults.ScoredClient).Text(")").EndLine();
     out.Advance(1);
     if (out.PageLine < PageLength) {
         out.EndLine();
         out.Advance(1);
     }
+}
+
+void PrintObservations(ReportWriter& out) {
+    PrintSignatureBlock(out, {70, ExtremeTruthfulness() ? 1 : 2, true, 67, "(TEST #"});
 }
 
 void PrintResponses(ReportWriter& out) {

@@ -22,6 +22,16 @@ void PrintScaleSection(ReportWriter& out, int s);
 void PrintNotScorable(ReportWriter& out);
 void PrintSignificantItems(ReportWriter& out);
 void PrintSection3Answers(ReportWriter& out);
+// The staff observations and signature block, ending with an empty line while the page has room.
+struct SignatureBlock {
+    int width;           // underscores of an observation line; the heading line is as wide
+    int lines;           // observation lines
+    bool stopPastLine53; // no further observation line once PageLine is past 53
+    int labelColumn;     // column of the test-number label
+    const char* label;   // "(TEST #" or "(TRV TEST #"
+};
+void PrintSignatureBlock(ReportWriter& out, const SignatureBlock& block);
+// The full report's block: one observation line in the extreme-truthfulness report, else two.
 void PrintObservations(ReportWriter& out);
 void PrintResponses(ReportWriter& out);
 

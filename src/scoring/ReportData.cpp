@@ -9,8 +9,7 @@ ScoringTableSet ScoringTables;
 std::array<std::string, ScaleCount + 1> ParagraphFiles;
 
 namespace {
-// Items per block of the point keys, and the highest answer code of each block.
-constexpr std::array<int, 5> BlockItems = {0, 60, 48, 31, 10};
+// The highest answer code of each block of the point keys.
 constexpr std::array<int, 5> BlockMaxCode = {0, 2, 2, 4, 4};
 } // namespace
 

@@ -42,64 +42,32 @@ BlockPos BlockOf(int item) {
     return {4, item - 139};
 }
 
+struct Band {
+    int lo, hi, points;
+};
+int BandPoints(int v, std::initializer_list<Band> bands) {
+    for (const auto& b : bands)
+        if (v >= b.lo && v <= b.hi)
+            return b.points;
+    return 0;
+}
+
 int AgePoints(int v) {
-    if (v >= 1 && v <= 18)
-        return 5;
-    if (v >= 19 && v <= 28)
-        return 4;
-    if (v >= 29 && v <= 38)
-        return 3;
-    if (v >= 39 && v <= 48)
-        return 2;
-    if (v >= 49 && v <= 99)
-        return 1;
-    return 0;
+    return BandPoints(v, {{1, 18, 5}, {19, 28, 4}, {29, 38, 3}, {39, 48, 2}, {49, 99, 1}});
 }
-
 int EducationPoints(int v) {
-    if (v >= 1 && v <= 8)
-        return 5;
-    if (v == 9)
-        return 4;
-    if (v == 10)
-        return 3;
-    if (v == 11)
-        return 2;
-    if (v >= 12 && v <= 99)
-        return 1;
-    return 0;
+    return BandPoints(v, {{1, 8, 5}, {9, 9, 4}, {10, 10, 3}, {11, 11, 2}, {12, 99, 1}});
 }
-
 int FirstArrestPoints(int v) {
-    if (v >= 1 && v <= 12)
-        return 5;
-    if (v >= 13 && v <= 14)
-        return 4;
-    if (v >= 15 && v <= 16)
-        return 3;
-    if (v >= 17 && v <= 18)
-        return 2;
-    if (v >= 19 && v <= 99)
-        return 1;
-    return 0;
+    return BandPoints(v, {{1, 12, 5}, {13, 14, 4}, {15, 16, 3}, {17, 18, 2}, {19, 99, 1}});
 }
 
+// Months employed of the last 12 as a share in percent (halves to even); "N/A" earns nothing.
 int EmploymentPoints(const std::string& text) {
     if (text.find('N') != std::string::npos)
         return 0;
-    int v = TextValue16(text);
-    int e = RoundHalfEven16(v * 100 / 12.0);
-    if (e == 0)
-        return 5;
-    if (e >= 1 && e <= 25)
-        return 4;
-    if (e >= 26 && e <= 50)
-        return 3;
-    if (e >= 51 && e <= 75)
-        return 2;
-    if (e >= 76 && e <= 94)
-        return 1;
-    return 0;
+    const int e = RoundHalfEven16(TextValue16(text) * 100 / 12.0);
+    return BandPoints(e, {{0, 0, 5}, {1, 25, 4}, {26, 50, 3}, {51, 75, 2}, {76, 94, 1}});
 }
 
 // Floors by number of significant answers N = S2 + S3, columns: scales 2/3, 4, 5, 6.

@@ -11,23 +11,7 @@ void WriteSummaryReport(ReportWriter& out) {
     out.Advance(5);
     PrintProfile(out, 1, ScaleCount);
     PrintCourtHistory(out);
-    out.Sp(7).Text("OBSERVATIONS/RECOMMENDATIONS:").Text(std::string(42, '_')).EndLine();
-    out.Advance(1);
-    for (int i = 0; i < 2; ++i) {
-        out.EndLine();
-        out.Sp(7).Text(std::string(71, '_')).EndLine();
-        out.Advance(2);
-    }
-    out.EndLine();
-    out.Sp(7).Text("______________________        ______________").EndLine();
-    out.Advance(2);
-    out.Sp(7).Text("STAFF MEMBER SIGNATURE             DATE").Col(55).Text("(TRV TEST #");
-    out.Number(ScoreResults.ScoredClient).Text(")").EndLine();
-    out.Advance(1);
-    if (out.PageLine < PageLength) {
-        out.EndLine();
-        out.Advance(1);
-        if (out.PageLine < PageLength)
-            PrintFooter(out, 1);
-    }
+    PrintSignatureBlock(out, {71, 2, false, 55, "(TRV TEST #"});
+    if (out.PageLine < PageLength)
+        PrintFooter(out, 1);
 }

@@ -5,42 +5,8 @@
 #include <sstream>
 
 namespace {
-struct GoldenCase {
-    const char* golden;
-    const char* dataSet;
-    int slot;
-    std::array<const char*, 9> fields; // Name .. TestDate
-    std::array<const char*, 10> court;
-    std::string answers; // section 1 as T/F/0, sections 2 and 3 as codes
-    const char* publisher = "m";
-    bool summary = false;
-};
-
 std::string Repeat(char c, int n) {
     return std::string(static_cast<std::size_t>(n), c);
-}
-
-ClientRecord MakeClient(const GoldenCase& g) {
-    ClientRecord r;
-    const auto& f = g.fields;
-    r.Name = f[0];
-    r.SSN = f[1];
-    r.Age = f[2];
-    r.Gender = f[3];
-    r.Race = f[4];
-    r.Education = f[5];
-    r.Marital = f[6];
-    r.DateOfBirth = f[7];
-    r.TestDate = f[8];
-    for (std::size_t k = 0; k < 10; ++k)
-        r.CourtHistory[k] = g.court[k];
-    std::string codes = g.answers;
-    for (char& c : codes)
-        c = c == 'T' ? '1' : c == 'F' ? '2' : c;
-    r.Responses = codes;
-    r.EditCount = "0";
-    r.NameDeleted = "0";
-    return r;
 }
 
 std::string ReadFile(const std::string& path) {
@@ -50,56 +16,36 @@ std::string ReadFile(const std::string& path) {
     return s.str();
 }
 
-const std::array<const char*, 10> NoCourt = {"N", "N", "N", "N", "N", "N", "N", "N", "N", "N"};
-
-const GoldenCase Cases[] = {
-    {"full.prn",
-     "base",
-     2,
-     {"Maria Lopez", "123-45-6789", "34", "2", "3", "10", "3", "02/14/1992", "11/30/2026"},
-     {"17", "1", "2", "0", "3", "1", "0", "0", "N", "6"},
-     "TTTTFFFFFFTFTFTFFFFFTFFFFFFFFFTTTFFFFFFFTTTTTFFFFFTFFFFFFFF0" + Repeat('F', 48) + Repeat('2', 31) +
-         "0123412344"},
-    {"extreme.prn",
-     "base",
-     12,
-     {"Sam Extreme", "N", "N", "1", "0", "N", "0", "N", "11/30/2026"},
-     NoCourt,
-     Repeat('T', 108) + Repeat('0', 41)},
-    {"unscored-summary.prn",
-     "base",
-     3,
-     {"Lee Chen", "N", "61", "1", "4", "16", "1", "07/04/1965", "11/30/2026"},
-     {"25", "N", "N", "N", "N", "N", "N", "N", "N", "12"},
-     "TTTFFFFFFF" + Repeat('F', 10) + "00000FFFFF0000FFFFFF" + Repeat('F', 68) + Repeat('1', 41),
-     "x",
-     true},
-    {"arrest-floor.prn",
-     "base",
-     5,
-     {"Pat Doe", "987-65-4321", "45", "1", "2", "12", "2", "01/02/1981", "12/01/2026"},
-     {"30", "0", "0", "0", "1", "0", "0", "1", "0", "12"},
-     "TT" + Repeat('F', 11) + "TFTT" + Repeat('F', 91) + Repeat('2', 41)},
-    {"marker90.prn",
-     "base",
-     7,
-     {"Kim Marker", "N", "N", "2", "1", "N", "4", "N", "12/01/2026"},
-     NoCourt,
-     Repeat('T', 10) + Repeat('F', 98) + Repeat('1', 31) + Repeat('3', 10)},
-    {"long.prn",
-     "long",
-     10,
-     {"Lou Long", "N", "N", "1", "1", "N", "5", "N", "12/01/2026"},
-     NoCourt,
-     Repeat('F', 108) + Repeat('2', 41)},
+struct GoldenCase {
+    const char* golden;
+    const char* dataSet;
+    int slot;
+    ClientRecord client;
+    const char* publisher = "m";
+    bool summary = false;
 };
+
+// clang-format off
+const GoldenCase Cases[] = {
+    {"full.prn", "base", 2, Record("Maria Lopez", "123-45-6789", "34 23103", "02/14/1992", "171 2 0 3 1 0 0 N 6 ",
+        "TTTTFFFFFFTFTFTFFFFFTFFFFFFFFFTTTFFFFFFFTTTTTFFFFFTFFFFFFFF0" + Repeat('F', 48) + Repeat('2', 31) + "0123412344")},
+    {"extreme.prn", "base", 12, Record("Sam Extreme", "N", "N  10N 0", "N", NoCourt, Repeat('T', 108) + Repeat('0', 41))},
+    {"unscored-summary.prn", "base", 3, Record("Lee Chen", "N", "61 14161", "07/04/1965", "25N N N N N N N N 12",
+        "TTTFFFFFFF" + Repeat('F', 10) + "00000FFFFF0000FFFFFF" + Repeat('F', 68) + Repeat('1', 41)), "x", true},
+    {"arrest-floor.prn", "base", 5, Record("Pat Doe", "987-65-4321", "45 12122", "01/02/1981", "300 0 0 1 0 0 1 0 12",
+        "TT" + Repeat('F', 11) + "TFTT" + Repeat('F', 91) + Repeat('2', 41))},
+    {"marker90.prn", "base", 7, Record("Kim Marker", "N", "N  21N 4", "N", NoCourt,
+        Repeat('T', 10) + Repeat('F', 98) + Repeat('1', 31) + Repeat('3', 10))},
+    {"long.prn", "long", 10, Record("Lou Long", "N", "N  11N 5", "N", NoCourt, Repeat('F', 108) + Repeat('2', 41))},
+};
+// clang-format on
 
 class ReportTest : public ScoringTest {
 protected:
     // Puts the client of `g` in its slot of a table of as many clients.
     void Prepare(const GoldenCase& g) {
         ResetClientFileState();
-        ClientTable[static_cast<std::size_t>(g.slot)] = MakeClient(g);
+        ClientTable[static_cast<std::size_t>(g.slot)] = g.client;
         ClientCount = static_cast<int16_t>(g.slot);
         CurrentClient = static_cast<int16_t>(g.slot);
         PublisherCode = g.publisher;

@@ -9,6 +9,18 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+// A record from its fields: `demographics` is Age (3), Gender, Race, Education (2) and Marital as stored,
+// `court` the ten 2-character items, `answers` section 1 as T/F/0 and sections 2 and 3 as codes.
+inline ClientRecord Record(const char* name, const char* ssn, const char* demographics, const char* birth,
+                           const char* court, std::string answers) {
+    for (char& c : answers)
+        c = c == 'T' ? '1' : c == 'F' ? '2' : c;
+    auto pad = [](std::string s, std::size_t n) { return s.append(n - s.size(), ' '); };
+    return ClientRecord::FromBytes(pad(name, 25) + pad(ssn, 11) + demographics + pad(birth, 10) +
+                                   "12/01/2026" + pad(court, 20) + answers + "00");
+}
+inline const char* const NoCourt = "N N N N N N N N N N ";
+
 class ScoringTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -61,25 +73,10 @@ protected:
     // Section 1 all False, sections 2 and 3 "1" or "3" so that nothing earns points; no demographics
     // or court history.
     static ClientRecord NeutralClient() {
-        ClientRecord r;
-        r.Name = "Test Client";
-        r.SSN = "N";
-        r.Age = "N";
-        r.Gender = "1";
-        r.Race = "1";
-        r.Education = "N";
-        r.Marital = "1";
-        r.DateOfBirth = "N";
-        r.TestDate = "12/01/2026";
-        for (auto& c : r.CourtHistory)
-            c = "N";
-        std::string answers = std::string(108, '2') + std::string(41, '1');
+        std::string answers = std::string(108, 'F') + std::string(41, '1');
         for (int item : {115, 117, 124, 128, 134, 149}) // "3" earns nothing on these
             answers[static_cast<std::size_t>(item - 1)] = '3';
-        r.Responses = answers;
-        r.EditCount = "0";
-        r.NameDeleted = "0";
-        return r;
+        return Record("Test Client", "N", "N  11N 1", "N", NoCourt, answers);
     }
 
     void Answer(int item, char code) { client.Responses[static_cast<std::size_t>(item - 1)] = code; }

@@ -2,31 +2,21 @@
 
 #include <tuple>
 
-namespace {
-using Deltas = std::array<int, 8>; // raw points expected per scale (index 1..7; 7 unchecked)
-
-void ExpectRaw(const ScoreResultSet& res, const Deltas& want, std::initializer_list<int> scales) {
-    for (int s : scales)
-        EXPECT_EQ(res.RawScore[s], want[s]) << "scale " << s;
-}
-} // namespace
-
-TEST_F(ScoringTest, ItemPointsComeFromTheKeyOfTheAnswerCode) {
+TEST_F(ScoringTest, ItemPointsKeysItem149AndSectionTwo) {
     ScoringTables.PointKeys[1][1] = "1"; // item 2 lies beyond the key's end and earns nothing
     ScoringTables.PointKeys[1][0][2] = '2';
-    Answer(1, '1');
-    Answer(2, '1');
-    Answer(3, '0'); // omitted but still earns the code-0 key's points
-    Answer(5, '0');
+    for (auto [item, code] :
+         {std::pair{1, '1'}, {2, '1'}, {3, '0'}, {5, '0'}}) // 3: omitted, earns code 0's 2
+        Answer(item, code);
+    for (auto [item, code] : {std::pair{110, '3'}, {122, '4'}, {133, '1'}, {115, '1'}, {117, '2'}})
+        Answer(item, code);
     Score();
     EXPECT_EQ(res.RawScore[1], 3);
     EXPECT_EQ(res.OmittedCount[1], 2);
     EXPECT_EQ(res.PointItemCount[1], 2);
     EXPECT_EQ(res.ItemPoints[3], 2);
     EXPECT_EQ(res.ItemPoints[2], 0);
-}
-
-TEST_F(ScoringTest, Item149AnswerLowersAlcoholOrDrugs) {
+    EXPECT_EQ(res.RawScore[5], 1 + 2 + 2 + 1);
     for (auto [code, alcohol, drugs] : {std::tuple{'1', 0, -2}, {'2', -2, 0}, {'3', 0, 0}}) {
         SetUp();
         Answer(149, code);
@@ -36,16 +26,12 @@ TEST_F(ScoringTest, Item149AnswerLowersAlcoholOrDrugs) {
     }
 }
 
-TEST_F(ScoringTest, Scale7IsTheRatioOfItsTwoGroups) {
+TEST_F(ScoringTest, Scale7IsTheRatioOfItsTwoGroupsLookedUpByInterval) {
     const int groupA[] = {109, 111, 115, 116, 117, 120, 124, 126, 128, 129, 131, 132, 134, 136};
     const int groupB[] = {110, 112, 113, 114, 118, 119, 121, 122, 123, 125, 127, 130, 133, 135};
-    struct Case {
-        char a, b;
-        int raw, percentile;
-    };
     // 15 lies on threshold 4 (15), so it falls in interval 3; 240 lies above the last threshold.
     for (auto [a, b, raw, percentile] :
-         {Case{'1', '4', 15, 3}, Case{'4', '1', 240, 0}, Case{'0', '0', 15, 3}}) {
+         {std::tuple{'1', '4', 15, 3}, {'4', '1', 240, 0}, {'0', '0', 15, 3}}) {
         SetUp();
         for (int i : groupA)
             Answer(i, a);
@@ -74,103 +60,45 @@ TEST_F(ScoringTest, MoreThan102TrueAnswersEndScoringAtTruthfulness99) {
         EXPECT_EQ(res.RawScore[1], truth);
         EXPECT_EQ(res.RawScore[2], alcohol); // items 11..20 (+5 for the age unless scoring ended)
     }
-    EXPECT_EQ(res.Percentile[1], 99);
-    EXPECT_EQ(res.Percentile[4], 99);
-    EXPECT_EQ(res.Percentile[7], 99);
+    for (int s = 1; s <= 7; ++s)
+        EXPECT_EQ(res.Percentile[s], 99);
 }
 
-TEST_F(ScoringTest, AgeAndEducationPointsOnBothSidesOfEachBand) {
-    for (auto [age, points] : {std::pair{"1", 5},
-                               {"18", 5},
-                               {"19", 4},
-                               {"28", 4},
-                               {"29", 3},
-                               {"38", 3},
-                               {"39", 2},
-                               {"48", 2},
-                               {"49", 1},
-                               {"99", 1},
-                               {"100", 0},
-                               {"0", 0},
-                               {"N", 0},
-                               {" 7", 5}}) {
-        SetUp();
-        client.Age = age;
-        Score();
-        ExpectRaw(res, {0, 0, points, 0, 0, points, points}, {2, 3, 4, 5, 6});
-    }
-    for (auto [education, points] : {std::pair{"1", 5},
-                                     {"8", 5},
-                                     {"9", 4},
-                                     {"10", 3},
-                                     {"11", 2},
-                                     {"12", 1},
-                                     {"99", 1},
-                                     {"0", 0},
-                                     {"N", 0}}) {
-        SetUp();
-        client.Education = education;
-        Score();
-        ExpectRaw(res, {0, 0, 0, 0, points, points, points}, {2, 3, 4, 5, 6});
-    }
-}
-
-TEST_F(ScoringTest, CourtHistoryAddsCappedPointsToItsScales) {
+TEST_F(ScoringTest, AgeEducationAndCourtPointsOnBothSidesOfEachBand) {
     struct Case {
-        int k;
+        int field; // -1 age, 0 education, 1..10 court item
         const char* value;
-        Deltas raw;
+        std::array<int, 5> raw; // scales 2..6
     };
+    // Court item "-1" reads as N/A. Months employed 0..12 are shares of 0, 8, 25, 33, 50, ... 92, 100 %.
+    // clang-format off
     const Case cases[] = {
-        {1, "12", {0, 0, 5, 5, 5}},
-        {1, "13", {0, 0, 4, 4, 4}},
-        {1, "14", {0, 0, 4, 4, 4}},
-        {1, "15", {0, 0, 3, 3, 3}},
-        {1, "17", {0, 0, 2, 2, 2}},
-        {1, "18", {0, 0, 2, 2, 2}},
-        {1, "19", {0, 0, 1, 1, 1}},
-        {1, "0", {}},
-        {2, "2", {0, 0, 0, 0, 0, 2}},
-        {2, "7", {0, 0, 0, 0, 0, 3}},
-        {3, "7", {0, 0, 5, 0, 0, 5}},
-        {4, "7", {0, 0, 5, 5, 5, 5}},
-        {5, "7", {0, 0, 5, 0, 5, 5, 5}},
-        {6, "7", {0, 0, 5}},
-        {7, "7", {0, 0, 0, 0, 5, 5}},
-        {8, "7", {0, 0, 5}},
-        {9, "7", {0, 0, 0, 5, 0, 5}},
-        {3, "-1", {}}, // "-1" reads as N/A
-        // months employed: share 0 % .. 100 %
-        {10, "0", {0, 0, 0, 5, 5, 5}},
-        {10, "1", {0, 0, 0, 4, 4, 4}},
-        {10, "3", {0, 0, 0, 4, 4, 4}},
-        {10, "4", {0, 0, 0, 3, 3, 3}},
-        {10, "6", {0, 0, 0, 3, 3, 3}},
-        {10, "7", {0, 0, 0, 2, 2, 2}},
-        {10, "9", {0, 0, 0, 2, 2, 2}},
-        {10, "10", {0, 0, 0, 1, 1, 1}},
-        {10, "11", {0, 0, 0, 1, 1, 1}},
-        {10, "12", {}},
-        {10, "N", {}},
-        {10, "-1", {}},
-    };
+        {-1, "1", {5, 0, 0, 5, 5}},  {-1, "18", {5, 0, 0, 5, 5}}, {-1, "19", {4, 0, 0, 4, 4}}, {-1, "28", {4, 0, 0, 4, 4}},
+        {-1, "29", {3, 0, 0, 3, 3}}, {-1, "38", {3, 0, 0, 3, 3}}, {-1, "39", {2, 0, 0, 2, 2}}, {-1, "48", {2, 0, 0, 2, 2}},
+        {-1, "49", {1, 0, 0, 1, 1}}, {-1, "99", {1, 0, 0, 1, 1}}, {-1, "100", {}},             {-1, "N", {}},
+        {0, "8", {0, 0, 5, 5, 5}},   {0, "9", {0, 0, 4, 4, 4}},   {0, "10", {0, 0, 3, 3, 3}},  {0, "11", {0, 0, 2, 2, 2}},
+        {0, "12", {0, 0, 1, 1, 1}},  {0, "99", {0, 0, 1, 1, 1}},  {0, "0", {}},                {1, "12", {5, 5, 5}},
+        {1, "13", {4, 4, 4}},        {1, "14", {4, 4, 4}},        {1, "15", {3, 3, 3}},        {1, "17", {2, 2, 2}},
+        {1, "18", {2, 2, 2}},        {1, "19", {1, 1, 1}},        {1, "0", {}},                {2, "2", {0, 0, 0, 2}},
+        {2, "7", {0, 0, 0, 3}},      {3, "7", {5, 0, 0, 5}},      {4, "7", {5, 5, 5, 5}},      {5, "7", {5, 0, 5, 5, 5}},
+        {6, "7", {5}},               {7, "7", {0, 0, 5, 5}},      {8, "7", {5}},               {9, "7", {0, 5, 0, 5}},
+        {3, "-1", {}},               {10, "0", {0, 5, 5, 5}},     {10, "1", {0, 4, 4, 4}},     {10, "3", {0, 4, 4, 4}},
+        {10, "4", {0, 3, 3, 3}},     {10, "6", {0, 3, 3, 3}},     {10, "7", {0, 2, 2, 2}},     {10, "9", {0, 2, 2, 2}},
+        {10, "10", {0, 1, 1, 1}},    {10, "11", {0, 1, 1, 1}},    {10, "12", {}},              {10, "N", {}}};
+    // clang-format on
     for (const auto& c : cases) {
         SetUp();
-        Court(c.k, c.value);
+        if (c.field < 0)
+            client.Age = c.value;
+        else if (c.field == 0)
+            client.Education = c.value;
+        else
+            Court(c.field, c.value);
         Score();
-        SCOPED_TRACE(::testing::Message() << c.k << "=" << c.value);
-        ExpectRaw(res, c.raw, {2, 3, 4, 5, 6});
+        for (int s = 2; s <= 6; ++s)
+            EXPECT_EQ(res.RawScore[s], c.raw[static_cast<std::size_t>(s - 2)])
+                << c.field << "=" << c.value << " scale " << s;
     }
-}
-
-TEST_F(ScoringTest, SectionTwoAnswersAddToAntisocial) {
-    Answer(110, '3');
-    Answer(122, '4');
-    Answer(133, '1');
-    Answer(115, '1');
-    Answer(117, '2');
-    Score();
-    EXPECT_EQ(res.RawScore[5], 1 + 2 + 2 + 1);
 }
 
 TEST_F(ScoringTest, PercentileRulesOmissionsNormLimitAndCaps) {
@@ -213,31 +141,26 @@ TEST_F(ScoringTest, TruthfulnessBandCorrectsTheOtherScales) {
         ScoringTables.NormTables[1][1][1][1] = static_cast<int16_t>(p1);
         Answer(1, '1');
         Score();
-        SCOPED_TRACE(p1);
-        EXPECT_EQ(res.RawScore[2], row);
-        EXPECT_EQ(res.RawScore[7], 102 + row);
-        EXPECT_EQ(res.Percentile[2], std::min(4 * row, 7)); // looked up after the correction
+        EXPECT_EQ(res.RawScore[2], row) << p1;
+        EXPECT_EQ(res.RawScore[7], 102 + row) << p1;
+        EXPECT_EQ(res.Percentile[2], std::min(4 * row, 7)) << p1; // looked up after the correction
     }
-    SetUp();
-    ScoringTables.TruthCorrections[2][9] = 4;
-    ScoringTables.TruthCorrections[7][9] = -200;
-    ScoringTables.NormTables[1][1][1][1] = 95;
-    Court(8, "5");
-    Answer(1, '1');
-    Score();
-    EXPECT_EQ(res.RawScore[2], 5 + 4); // the arrests' points, then the correction
-    EXPECT_EQ(res.RawScore[7], 102 - 200);
-    for (int s = 2; s <= 7; ++s)
-        EXPECT_EQ(res.Percentile[s], 99);
-    EXPECT_EQ(res.AlcoholArrestFloor, 0);
-}
-
-TEST_F(ScoringTest, NegativeScale7RatioAfterCorrectionIs99) {
+    SetUp(); // a scale-7 ratio corrected below 1 is 99
     ScoringTables.TruthCorrections[7][1] = -200;
     ScoringTables.NormTables[1][1][1][1] = 10;
     Answer(1, '1');
     Score();
     EXPECT_EQ(res.Percentile[7], 99);
+    SetUp(); // 95: every other scale 99, corrected by row 9, and no floors
+    ScoringTables.TruthCorrections[2][9] = 4;
+    ScoringTables.NormTables[1][1][1][1] = 95;
+    Court(8, "5");
+    Answer(1, '1');
+    Score();
+    EXPECT_EQ(res.RawScore[2], 5 + 4); // the arrests' points, then the correction
+    for (int s = 2; s <= 7; ++s)
+        EXPECT_EQ(res.Percentile[s], 99);
+    EXPECT_EQ(res.AlcoholArrestFloor, 0);
 }
 
 TEST_F(ScoringTest, SignificantAnswerFloorsEveryRowAndScale) {
@@ -252,7 +175,7 @@ TEST_F(ScoringTest, SignificantAnswerFloorsEveryRowAndScale) {
         {6, 0, {70, 68, 70, 67}}, {7, 0, {78, 76, 87, 75}},  {8, 0, {87, 85, 91, 84}},
         {9, 0, {90, 88, 91, 91}}, {10, 0, {90, 88, 91, 91}},
     };
-    const std::pair<int, int> slices[] = {{0, 0}, {0, 0}, {1, 13}, {14, 27}, {56, 73}, {28, 41}, {42, 55}};
+    const int sliceStart[] = {0, 0, 1, 14, 56, 28, 42};
     for (const auto& c : cases)
         for (int s = 2; s <= 6; ++s) {
             SetUp();
@@ -261,7 +184,7 @@ TEST_F(ScoringTest, SignificantAnswerFloorsEveryRowAndScale) {
                 t.NormTables[s][raw][1][1] = 1;
             for (int j = 0; j < 10; ++j) {
                 const int item = 10 * (s - 1) + 1 + j;
-                t.FloorItems[slices[s].first + j] = static_cast<int16_t>(item);
+                t.FloorItems[sliceStart[s] + j] = static_cast<int16_t>(item);
                 if (j < c.s2 + c.s3) {
                     t.PointKeys[1][1][static_cast<std::size_t>(item - 1)] = j < c.s2 ? '2' : '3';
                     Answer(item, '1');
@@ -271,8 +194,7 @@ TEST_F(ScoringTest, SignificantAnswerFloorsEveryRowAndScale) {
             EXPECT_EQ(res.Percentile[s], c.floor[s <= 3 ? 0 : s - 3])
                 << "scale " << s << " S2=" << c.s2 << " S3=" << c.s3;
         }
-    // A floor never lowers a percentile.
-    SetUp();
+    SetUp(); // a floor never lowers a percentile
     ScoringTables.NormTables[4][9][1][1] = 95;
     for (int j = 0; j < 3; ++j) {
         ScoringTables.FloorItems[56 + j] = static_cast<int16_t>(31 + j);
@@ -291,9 +213,8 @@ TEST_F(ScoringTest, Item149CountsByItsAnswerInAlcoholAndDrugSlices) {
         for (int raw = 1; raw <= 20; ++raw)
             t.NormTables[2][raw][1][1] = t.NormTables[3][raw][1][1] = 1;
         t.FloorItems[1] = 11;
-        t.FloorItems[2] = 149;
+        t.FloorItems[2] = t.FloorItems[15] = 149;
         t.FloorItems[14] = 21;
-        t.FloorItems[15] = 149;
         t.PointKeys[1][1][10] = t.PointKeys[1][1][20] = '2';
         Answer(11, '1');
         Answer(21, '1');
@@ -305,25 +226,26 @@ TEST_F(ScoringTest, Item149CountsByItsAnswerInAlcoholAndDrugSlices) {
 }
 
 TEST_F(ScoringTest, ArrestFloorsRaiseAlcoholAndDrugsAndSetTheirFlags) {
-    struct Case {
-        const char* arrests;
-        int table, percentile, flag;
-    };
-    const Case cases[] = {{"1", 30, 40, 1}, {"1", 45, 45, 0}, {"2", 30, 61, 1}, {"3", 30, 72, 1},
-                          {"4", 30, 80, 1}, {"5", 30, 89, 1}, {"9", 30, 89, 1}, {"0", 30, 30, 0},
-                          {"N", 30, 30, 0}, {"4", 80, 80, 0}};
-    for (const auto& c : cases)
+    for (auto [arrests, table, percentile, flag] : {std::tuple{"1", 30, 40, 1},
+                                                    {"1", 45, 45, 0},
+                                                    {"2", 30, 61, 1},
+                                                    {"3", 30, 72, 1},
+                                                    {"4", 30, 80, 1},
+                                                    {"5", 30, 89, 1},
+                                                    {"9", 30, 89, 1},
+                                                    {"0", 30, 30, 0},
+                                                    {"N", 30, 30, 0},
+                                                    {"4", 80, 80, 0}})
         for (int s : {2, 3}) {
             SetUp();
             for (int raw = 1; raw <= 20; ++raw)
-                ScoringTables.NormTables[s][raw][1][1] = static_cast<int16_t>(c.table);
+                ScoringTables.NormTables[s][raw][1][1] = static_cast<int16_t>(table);
             for (int i = 1; i <= 3; ++i)
                 Answer(10 * (s - 1) + i, '1');
-            Court(s == 2 ? 8 : 9, c.arrests);
+            Court(s == 2 ? 8 : 9, arrests);
             Score();
-            SCOPED_TRACE(::testing::Message() << "scale " << s << " arrests " << c.arrests);
-            EXPECT_EQ(res.Percentile[s], c.percentile);
-            EXPECT_EQ(s == 2 ? res.AlcoholArrestFloor : res.DrugArrestFloor, c.flag);
+            EXPECT_EQ(res.Percentile[s], percentile) << s << arrests;
+            EXPECT_EQ(s == 2 ? res.AlcoholArrestFloor : res.DrugArrestFloor, flag) << s << arrests;
             EXPECT_EQ(s == 2 ? res.DrugArrestFloor : res.AlcoholArrestFloor, 0);
         }
 }
@@ -351,38 +273,27 @@ TEST_F(ScoringTest, NormGroupsFollowGenderAndRace) {
 }
 
 TEST_F(ScoringTest, RecordsThatCannotBeScoredFailNamingTheField) {
-    struct Case {
-        FixedText<1> ClientRecord::*field;
-        const char* bad;
-        const char* good;
-        const char* name;
-    };
-    for (auto [field, bad, good, name] :
-         {Case{&ClientRecord::Gender, "3", "2", "Gender"}, Case{&ClientRecord::Race, "7", "6", "Race"},
-          Case{&ClientRecord::Marital, "6", "5", "Marital"}}) {
+    for (auto [field, bad, good, name] : {std::tuple{&ClientRecord::Gender, "3", "2", "Gender"},
+                                          {&ClientRecord::Race, "7", "6", "Race"},
+                                          {&ClientRecord::Marital, "6", "5", "Marital"}}) {
         client = NeutralClient();
         client.*field = good;
         EXPECT_TRUE(BuildClientView(client, 4).ok());
         client.*field = bad;
-        auto result = BuildClientView(client, 4);
-        EXPECT_FALSE(result.ok());
-        EXPECT_EQ(result.file, std::string("client 4, field ") + name);
+        EXPECT_EQ(BuildClientView(client, 4).file, std::string("client 4, field ") + name);
     }
     client = NeutralClient();
     Answer(61, '3'); // in no item list: never looked up
     Score();
     Answer(1, '3'); // section 1 has no key for code 3
     ASSERT_TRUE(BuildClientView(client, 1).ok());
-    auto result = ComputeRawScores();
-    EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.problem.find("item 1 "), std::string::npos);
+    EXPECT_NE(ComputeRawScores().problem.find("item 1 "), std::string::npos);
 }
 
 TEST_F(ScoringTest, ItemPointsOfAnEarlierClientNeverCount) {
     ScoringTables.FloorItems[1] = 61;
     ScoringTables.FloorItems[2] = 62;
-    ScoreResults.ItemPoints[61] = 3; // left by the client scored before
-    ScoreResults.ItemPoints[62] = 3;
+    ScoreResults.ItemPoints[61] = ScoreResults.ItemPoints[62] = 3; // left by the client scored before
     Score();
     EXPECT_EQ(res.ItemPoints[61], 0);
     EXPECT_EQ(res.Percentile[2], 0);

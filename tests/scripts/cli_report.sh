@@ -16,9 +16,9 @@ rep() { local s=; for ((i = 0; i < $2; i++)); do s+=$1; done; printf '%s' "$s"; 
 # record NAME SSN AGE GENDER RACE EDUCATION MARITAL BIRTH TESTDATE COURT(20 chars) RESPONSES(149)
 record() { printf '%-25s%-11s%-3s%s%s%-2s%s%-10s%-10s%-20s%-149s00' "$@"; }
 {
-    record "Lee Chen" N 61 1 4 16 1 07/04/1965 11/30/2026 "25N N N N N N N N 12" \
+    record "Lee Chen" N 61 1 4 16 1 07/04/1965 12/01/2026 "25N N N N N N N N 12" \
         "1112222222$(rep 2 10)0000022222000022222$(rep 2 69)$(rep 1 41)"
-    record "Maria Lopez" 123-45-6789 34 2 3 10 3 02/14/1992 11/30/2026 "171 2 0 3 1 0 0 N 6 " \
+    record "Maria Lopez" 123-45-6789 34 2 3 10 3 02/14/1992 12/01/2026 "171 2 0 3 1 0 0 N 6 " \
         "111122222212121222221222222222111222222211111222221222222220$(rep 2 79)0123412344"
 } > "$tmp/DATA401.TRV"
 [ "$(stat -c %s "$tmp/DATA401.TRV")" = 470 ] || fail "test client file is not two records"
@@ -51,6 +51,10 @@ check_failure "$tmp/nope.TRV" "$tmp/nope.TRV" 1 --data "$data"
 rm "$data/TRVV3SC.TXT"
 check_failure "TRVV3SC.TXT" "$tmp/DATA401.TRV" 2 --data "$data" -o "$tmp/out.prn"
 check_failure "TRVV3SC.TXT" "$tmp/DATA401.TRV" 2 --data "$data"
+cp "$src/tests/scoring/data/base/TRVV3SC.TXT" "$data/"
+if "$cli" report "$tmp/DATA401.TRV" 2 --data "$data" -o "$tmp/DATA401.TRV" 2> /dev/null; then fail "wrote over the client file"; fi
+rm "$data/TRVV3VA.TXT" && mkfifo "$data/TRVV3VA.TXT" # a pipe must fail, not hang
+check_failure "TRVV3VA.TXT" "$tmp/DATA401.TRV" 2 --data "$data"
 
 [ "$(sha256sum < "$tmp/DATA401.TRV")" = "$before" ] || fail "the client file changed"
 echo "cli report: all checks passed"

@@ -1,6 +1,6 @@
 #pragma once
-// Test pages of the answer sheet as a scanner at 100 dpi would give them: the blank sheet with pencil
-// marks (grey, not quite round, not quite full), turned by a small skew, shifted, and speckled.
+// Test pages of the answer sheet as a scanner at 100 dpi gives them: the blank sheet with pencil marks
+// (grey, not quite round, not quite full), turned by a small skew, shifted, and speckled.
 #include "entry/SheetLayout.h"
 
 #include <QImage>
@@ -17,7 +17,7 @@ struct PencilMark {
 struct ScanConditions {
     double skewDegrees = 0; // positive turns the sheet clockwise on the image
     double shiftX = 0, shiftY = 0;
-    int speckles = 0; // dark specks of one to four pixels, kept clear of the registration boxes
+    int speckles = 0; // dark specks of one to four pixels, kept out of the registration corners
 };
 
 // The blank sheet at 100 dpi (rendered once).

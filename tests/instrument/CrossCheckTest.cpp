@@ -1,0 +1,175 @@
+// The shipped pieces of the instrument against each other: the item tables of TARVOS.MDB with the
+// sections, the keying grid and the instructions; the report's item lines with the items they stand
+// for; every paragraph file with every range the report can look up.
+#include "ShippedInstrument.h"
+
+#include "scoring/ReportBlocks.h"
+#include "scoring/Scoring.h"
+#include "shell/Cp1252.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+std::size_t Sz(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// Block `name` ("[Inst2]") of a language's instruction source, as Windows-1252 lines like the tables.
+std::vector<std::string> InstructionLines(const std::string& language, const std::string& name) {
+    std::ifstream in(std::string(TARVOS_SOURCE_DIR) + "/data/instructions/" + language + ".txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    std::vector<std::string> block;
+    bool inside = false;
+    for (const auto& line : Lines(Cp1252FromUtf8(text.str()))) {
+        if (!line.empty() && line.front() == '[')
+            inside = line == name;
+        else if (inside)
+            block.push_back(line);
+    }
+    return block;
+}
+
+// The answer types of the keying grid, by the first characters of the English second answer.
+int GridAnswerType(const std::string& answer2) {
+    const std::pair<const char*, int> prefixes[] = {{"False", 0}, {"Somet", 3}, {"Mostl", 4}, {"Often", 5}};
+    for (auto [prefix, type] : prefixes)
+        if (answer2.rfind(prefix, 0) == 0)
+            return type;
+    return answer2 == "No" ? 1 : 2;
+}
+
+int AnswerCount(const ItemRecord& item) {
+    return static_cast<int>(std::count_if(item.Answers.begin(), item.Answers.end(), AnswerPresent));
+}
+} // namespace
+
+TEST(ShippedDatabase, ItemTablesAgreeWithTheSectionsTheGridAndTheInstructions) {
+    const ShippedInstrument& d = Shipped();
+    ASSERT_TRUE(d.database.ok()) << d.database.description; // 149 records, IDs 1..149 in order
+    bool nullAnswer = false, emptyAnswer = false;
+    for (const auto* table : {&d.english, &d.spanish}) {
+        const std::string language = table == &d.english ? "English" : "Spanish";
+        // Sections 1 and 2 share one set of answers each, the one their instructions name.
+        std::set<std::vector<std::string>> sectionAnswers[2];
+        for (const ItemRecord& item : *table) {
+            const int section = item.ID <= 108 ? 0 : item.ID <= 139 ? 1 : 2;
+            EXPECT_EQ(AnswerCount(item), section == 0 ? 2 : 4) << language << " item " << item.ID;
+            EXPECT_FALSE(AnswerPresent(item.Answers[4])) << language << " item " << item.ID;
+            EXPECT_FALSE(item.TestQuestion.empty()) << language << " item " << item.ID;
+            nullAnswer = nullAnswer || !item.Answers[4].has_value();
+            emptyAnswer = emptyAnswer || item.Answers[4] == std::optional<std::string>("");
+            if (section < 2) {
+                std::vector<std::string> answers;
+                for (int k = 0; k < AnswerCount(item); ++k)
+                    answers.push_back(item.Answers[Sz(k)].value_or(""));
+                sectionAnswers[section].insert(answers);
+            }
+        }
+        ASSERT_EQ(sectionAnswers[0].size(), 1u) << language << ": section 1 answers differ between items";
+        ASSERT_EQ(sectionAnswers[1].size(), 1u) << language << ": section 2 answers differ between items";
+        std::string section1;
+        for (const auto& line : InstructionLines(language, "[Inst1]"))
+            section1 += line + "\n";
+        for (const auto& answer : *sectionAnswers[0].begin())
+            EXPECT_TRUE(section1.find("\"" + answer + "\"") != std::string::npos ||
+                        section1.find("\xAB" + answer + "\xBB") != std::string::npos)
+                << language << ": the section 1 instructions do not name the answer " << answer;
+        std::vector<std::string> ratings;
+        for (auto line : InstructionLines(language, "[Inst2]")) {
+            // The ratings are the deeply indented lines, possibly numbered.
+            const std::size_t indent = line.find_first_not_of(' ');
+            if (indent == std::string::npos || indent < 12)
+                continue;
+            line.erase(0, indent);
+            if (line.size() > 3 && std::isdigit(static_cast<unsigned char>(line[0])) &&
+                line.substr(1, 2) == ". ")
+                line.erase(0, 3);
+            ratings.push_back(line);
+        }
+        EXPECT_EQ(*sectionAnswers[1].begin(), ratings) << language << ": section 2 answers and instructions";
+    }
+    EXPECT_TRUE(nullAnswer && emptyAnswer) << "both forms of an absent answer should occur";
+
+    // The grid sorts the items by their English second answer into exactly the three sections.
+    for (const ItemRecord& item : d.english)
+        EXPECT_EQ(GridAnswerType(item.Answers[1].value_or("")), item.ID <= 108   ? 0
+                                                                : item.ID <= 139 ? 3
+                                                                                 : 2)
+            << "item " << item.ID << ": " << item.Answers[1].value_or("");
+}
+
+TEST(ShippedReportTexts, ItemLinesBelongToTheirItemsAndAnswers) {
+    const ShippedInstrument& d = Shipped();
+    ASSERT_TRUE(d.loaded.ok()) << d.loaded.message();
+    ASSERT_TRUE(d.database.ok()) << d.database.description;
+    // Both columns of a line pair start 37 apart (columns 8 and 44); a blank must stay between them.
+    constexpr std::size_t column = 35;
+    for (int j = 1; j <= SignificantItemCount; ++j) {
+        const std::string& line = d.texts.SignificantItemTexts[Sz(j)];
+        const int item = d.tables.SignificantItemNumbers[Sz(j)];
+        EXPECT_EQ(line.rfind(std::to_string(item) + ". ", 0), 0u) << "line " << j << ": " << line;
+        EXPECT_LE(line.size(), column) << line;
+        // No item speaks of the same things as the line more than its own.
+        const std::size_t own = SharedStems(line, d.english[Sz(item - 1)].TestQuestion);
+        EXPECT_GT(own, 0u) << line;
+        for (const ItemRecord& other : d.english)
+            EXPECT_LE(SharedStems(line, other.TestQuestion), own) << line << " / item " << other.ID;
+    }
+    for (int k = 1; k <= 10; ++k) {
+        const ItemRecord& item = d.english[Sz(139 + k - 1)];
+        for (int q = 1; q <= 4; ++q) {
+            const std::string& line = d.texts.AnswerTexts[Sz(4 * (k - 1) + q)];
+            EXPECT_EQ(line.rfind(std::to_string(item.ID) + ". ", 0), 0u) << line;
+            EXPECT_LE(line.size(), column) << line;
+            const std::size_t own = SharedStems(line, item.Answers[Sz(q - 1)].value_or(""));
+            for (int other = 1; other <= 4; ++other)
+                EXPECT_LE(SharedStems(line, item.Answers[Sz(other - 1)].value_or("")), own)
+                    << line << " reads like answer " << other << " of item " << item.ID;
+        }
+    }
+}
+
+TEST(ShippedParagraphs, EveryScaleHasAParagraphForEveryRangeTheReportLooksUp) {
+    const ShippedInstrument& d = Shipped();
+    ASSERT_TRUE(d.loaded.ok()) << d.loaded.message();
+    std::set<std::string> keys;
+    for (int p = 0; p <= 100; ++p)
+        keys.insert(RiskRange(p).key);
+    // Lines are printed from column 9 (the notice from 8) and must end by column 78.
+    auto checkLines = [&](const std::string& bytes, std::size_t indent, const std::string& what) {
+        const auto lines = Lines(bytes);
+        EXPECT_FALSE(lines.empty()) << what << " is empty";
+        for (const auto& line : lines) {
+            EXPECT_LE(line.size(), indent + 70) << what << ": " << line;
+            EXPECT_FALSE(keys.count(line.substr(std::min(indent, line.size()))))
+                << what << " runs into the next entry: its END is missing";
+            EXPECT_TRUE(std::none_of(line.begin(), line.end(), [](char c) { return c >= 0 && c < ' '; }))
+                << what << ": " << line;
+        }
+    };
+    for (int s = 1; s <= ScaleCount; ++s)
+        for (const auto& key : keys) {
+            const std::string what = std::string(ParagraphFileNames[Sz(s)]) + " " + key;
+            ReportWriter out;
+            out.PageLine = 1;
+            try {
+                PrintScaleParagraph(out, s, key);
+            } catch (const ReportFailure& failure) {
+                ADD_FAILURE() << failure.what();
+                continue;
+            }
+            checkLines(out.bytes(), 8, what);
+        }
+    ReportWriter out;
+    try {
+        PrintInvalidNotice(out, d.folder);
+    } catch (const ReportFailure& failure) {
+        ADD_FAILURE() << failure.what();
+    }
+    checkLines(out.bytes(), 7, InvalidNoticeFileName);
+}

@@ -1,0 +1,106 @@
+#include "ShippedInstrument.h"
+
+#include "scoring/Scoring.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+ShippedInstrument LoadShipped() {
+    ShippedInstrument d;
+    const char* env = std::getenv("TARVOS_BUILD_DIR");
+    d.folder = env && *env ? env : TARVOS_BUILD_DIR;
+    d.loaded = LoadReportData(d.folder);
+    d.texts = ReportTexts;
+    d.tables = ScoringTables;
+
+    QuestionDatabase db;
+    d.database = db.Open(d.folder + "/" + QuestionDatabaseName);
+    if (d.database.ok())
+        d.database = LoadItemTable(db, "English", d.english);
+    if (d.database.ok())
+        d.database = LoadItemTable(db, "Spanish", d.spanish);
+
+    // Every client answering every item with one code shows what that code earns on each item.
+    for (int code = 0; code <= 4; ++code) {
+        ClientView = {};
+        ScoreResults = {};
+        for (int i = 1; i <= ItemCount; ++i)
+            ClientView.ResponseCodes[i] = static_cast<int16_t>(i <= 108 ? std::min(code, 2) : code);
+        const ReportResult scored = ComputeRawScores();
+        EXPECT_TRUE(scored.ok()) << scored.message();
+        for (int i = 1; i <= ItemCount; ++i)
+            d.points[i][code] = ScoreResults.ItemPoints[i];
+    }
+    return d;
+}
+} // namespace
+
+const ShippedInstrument& Shipped() {
+    static const ShippedInstrument shipped = LoadShipped();
+    ScoringTables = shipped.tables;
+    ReportTexts = shipped.texts;
+    return shipped;
+}
+
+int ShippedInstrument::riskPoints(int item) const {
+    const auto& p = points[static_cast<std::size_t>(item)];
+    return *std::max_element(p.begin() + 1, p.end());
+}
+
+bool ShippedInstrument::inList(int s, int item) const {
+    const auto& list = tables.ScaleItems[static_cast<std::size_t>(s)];
+    return std::count(list.begin() + 1,
+                      list.begin() + 1 + tables.ScaleItemCounts[static_cast<std::size_t>(s)], item) > 0;
+}
+
+std::vector<int> ShippedInstrument::floorSlice(int s) const {
+    static const std::array<std::pair<int, int>, 7> slices = {
+        {{0, -1}, {0, -1}, {1, 13}, {14, 27}, {56, 73}, {28, 41}, {42, 55}}};
+    std::vector<int> out;
+    for (int j = slices[static_cast<std::size_t>(s)].first; j <= slices[static_cast<std::size_t>(s)].second;
+         ++j)
+        out.push_back(tables.FloorItems[static_cast<std::size_t>(j)]);
+    return out;
+}
+
+std::set<std::string> WordStems(const std::string& text) {
+    static const std::set<std::string> empty = {"the", "and", "not", "but", "with", "for", "who"};
+    std::set<std::string> stems;
+    std::string word;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const unsigned char c = i < text.size() ? static_cast<unsigned char>(text[i]) : ' ';
+        if (std::isalnum(c)) {
+            word += static_cast<char>(std::tolower(c));
+            continue;
+        }
+        if (word.size() >= 3 && !empty.count(word))
+            stems.insert(word.substr(0, 4));
+        word.clear();
+    }
+    return stems;
+}
+
+std::size_t SharedStems(const std::string& a, const std::string& b) {
+    const auto x = WordStems(a), y = WordStems(b);
+    return static_cast<std::size_t>(
+        std::count_if(x.begin(), x.end(), [&](const auto& w) { return y.count(w); }));
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        out.push_back(line);
+        start = end + 1;
+    }
+    return out;
+}
