@@ -1,6 +1,13 @@
 #include "clients/Registration.h"
 
 #include "clients/ClientFile.h"
+#include "shell/RunState.h"
+
+ClientRecord* CurrentSlot() {
+    if (CurrentClient < 1 || CurrentClient > MaxClients)
+        return nullptr;
+    return &ClientTable[static_cast<std::size_t>(CurrentClient)];
+}
 
 bool DataDiskFull() {
     return ClientCount >= MaxClients;
@@ -38,4 +45,11 @@ void AbandonNewClient(int16_t previousClient) {
     CurrentClient = ClientCount > 0 && previousClient >= 1 && previousClient <= ClientCount ? previousClient
                     : ClientCount > 0                                                       ? int16_t{1}
                                                                                             : int16_t{0};
+}
+
+void DiscardSlotChanges(const ClientRecord& slotAtLoad) {
+    if (!EditExisting)
+        ClearCurrentRecord();
+    else if (ClientRecord* slot = CurrentSlot(); slot && !RestoreClientFromFile(CurrentClient).ok())
+        *slot = slotAtLoad;
 }

@@ -1,10 +1,14 @@
 #pragma once
 // Decisions of the registration and editing sequences that touch the client table and file: whether
 // another client fits, storing a client's answers, undoing abandoned changes.
+#include "clients/ClientRecord.h"
 #include "shell/FileError.h"
 
 #include <cstdint>
 #include <string>
+
+// The slot of the current client, or null when CurrentClient names none.
+ClientRecord* CurrentSlot();
 
 // True when the client table holds the most clients a data disk takes.
 bool DataDiskFull();
@@ -21,3 +25,8 @@ bool DataDiskFull();
 // Ends a new client's registration that stored nothing: the slot after the last record is blanked
 // and the client that was current before the registration becomes current again.
 void AbandonNewClient(int16_t previousClient);
+
+// Undoes what a registration window left in the current slot when it is cancelled: a new client's slot
+// is blanked; an edited client's slot is reloaded from the client file or, when the file cannot be
+// read, set back to `slotAtLoad`, its contents when the window opened.
+void DiscardSlotChanges(const ClientRecord& slotAtLoad);

@@ -21,11 +21,6 @@
 namespace {
 constexpr int LastItem = CourtItemCount - 1;
 
-ClientRecord* CurrentSlot() {
-    if (CurrentClient < 1 || CurrentClient > MaxClients)
-        return nullptr;
-    return &ClientTable[static_cast<std::size_t>(CurrentClient)];
-}
 } // namespace
 
 frmCourtHistory::frmCourtHistory(QWidget* parent)
@@ -139,11 +134,7 @@ void frmCourtHistory::cmdMenuChoice_Click(int index) {
         Finish(true);
         return;
     }
-    if (!EditExisting) {
-        ClearCurrentRecord();
-    } else if (ClientRecord* slot = CurrentSlot(); slot && !RestoreClientFromFile(CurrentClient).ok()) {
-        *slot = m_slotAtLoad; // the file cannot be read: memory goes back to what it held on opening
-    }
+    DiscardSlotChanges(m_slotAtLoad);
     Finish(false);
 }
 

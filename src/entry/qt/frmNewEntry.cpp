@@ -25,12 +25,6 @@ namespace {
 constexpr unsigned White = 0xFFFFFF, DarkBlue = 0x800000, Green = 0x00FF00, Cyan = 0xFFFF00, Black = 0x000000;
 constexpr int NumberWidth = 44, AnswerWidth = 24, RowHeight = 18, VisibleRows = 17;
 
-ClientRecord* CurrentSlot() {
-    if (CurrentClient < 1 || CurrentClient > MaxClients)
-        return nullptr;
-    return &ClientTable[static_cast<std::size_t>(CurrentClient)];
-}
-
 QString DatabasePath() {
     return QString::fromStdString(QuestionDatabasePath.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB")
                                                                : QuestionDatabasePath);
@@ -367,11 +361,7 @@ void frmNewEntry::cmdMenuChoice_Click(int index) {
 }
 
 void frmNewEntry::Abandon() {
-    if (!EditExisting) {
-        ClearCurrentRecord();
-    } else if (ClientRecord* slot = CurrentSlot(); slot && !RestoreClientFromFile(CurrentClient).ok()) {
-        *slot = m_slotAtLoad; // the file cannot be read: memory goes back to what it held on opening
-    }
+    DiscardSlotChanges(m_slotAtLoad);
     Finish(false);
 }
 
