@@ -16,6 +16,10 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
+inline void PrintTo(const ClientRecord& record, std::ostream* os) {
+    *os << '"' << record.ToBytes() << '"';
+}
+
 // Writes a question database with an "English" table of 149 items whose second answer is `answer2(item)`.
 void WriteItemDatabase(const std::string& file, const std::function<std::string(int)>& answer2);
 

@@ -66,7 +66,7 @@ protected:
                 return Cancel(f);
             if (EditExisting) {
                 f->txtItem[4]->setFocus(Qt::TabFocusReason);
-                TypeToFocus("9");
+                TypeToFocus(cancelAt.isEmpty() ? "9" : "7"); // a change the cancelled grid must undo
                 f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
             } else {
                 for (const char* v : {"19", "1", "2", "0", "3", "1", "0", "1", "0", "8"})
