@@ -12,6 +12,7 @@
 #include "shell/qt/EndProgram.h"
 #include "shell/qt/Logo.h"
 #include "shell/qt/MsgBox.h"
+#include "shell/qt/StartupErrors.h"
 #include "shell/qt/WindowHelpers.h"
 #include "shell/qt/frmAbout.h"
 
@@ -31,6 +32,19 @@
 #include <QVBoxLayout>
 
 namespace {
+// The client list. Taking the focus leaves it without a current entry, so the first arrow key chooses
+// the first client rather than the second.
+class NameList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QAbstractScrollArea::focusInEvent(event);
+        viewport()->update();
+    }
+};
+
 const char* const Captions[4] = {"Edit Current Client", "Add New Client", "Supervisor Options",
                                  "Exit Application"};
 const char* const HelpTexts[4] = {
@@ -46,6 +60,7 @@ constexpr int LastChoice = 3;
 frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     : QMainWindow(parent), m_runtimeFolder(runtimeFolder), m_available(WindowsBuilt) {
     setObjectName(QStringLiteral("frmMainMenu"));
+    ActivateWindowsWhenShown();
     setWindowTitle(QStringLiteral("Tarvos"));
     resize(860, 620);
 
@@ -111,7 +126,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     fraClient = new QGroupBox(QStringLiteral("Client List"), frMainMenu);
     fraClient->setObjectName(QStringLiteral("fraClient"));
     auto* listLayout = new QVBoxLayout(fraClient);
-    lbNameDisplay = new QListWidget(fraClient);
+    lbNameDisplay = new NameList(fraClient);
     lbNameDisplay->setObjectName(QStringLiteral("lbNameDisplay"));
     lbNameDisplay->setSelectionMode(QAbstractItemView::SingleSelection);
     QFont mono(QStringLiteral("Courier New"));
@@ -225,32 +240,6 @@ bool frmMainMenu::Form_Load() {
         }
     }
     return true;
-}
-
-bool frmMainMenu::StartupErrorRetry(const FileError& err) {
-    switch (err.number) {
-    case 52:
-    case 53:
-    case 57:
-    case 71:
-    case 3024:
-    case 3044:
-    case 3051:
-        return MsgBox(QStringLiteral("Data disk not found!\n\nInsert data disk in drive A to continue."),
-                      vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
-    case 70:
-        return MsgBox(
-                   QStringLiteral(
-                       "Data disk write protected!\n\nSet the data disk to writable and replace in drive."),
-                   vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
-    default: {
-        QString text = QString::fromStdString(err.message());
-        if (!err.path.empty())
-            text += QStringLiteral("\n\nClient file: ") + QString::fromLocal8Bit(err.path);
-        MsgBox(text, vbOKOnly, AppTitle());
-        return false;
-    }
-    }
 }
 
 void frmMainMenu::ShowSettingsWriteError(const FileError& err) {

@@ -74,8 +74,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The start-up error handler: shows the message of `err`; true = repeat the failed step.
-    bool StartupErrorRetry(const FileError& err);
     void LayOutMenuFrame();
     void RaiseFromOtherCopy();
     void ShowSettingsWriteError(const FileError& err);
