@@ -270,3 +270,23 @@ TEST_F(MainMenuTest, SecondCopyRaisesTheFirstAndTouchesNoFile) {
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_FALSE(fs::exists(program.file("trvtest.ini")));
 }
+
+TEST_F(MainMenuTest, AboutOpensBesideTheMenuAndARaiseRequestRestoresTheWindow) {
+    RememberFolder(data.path());
+    auto w = Start();
+    w->mnuHelpAbout->trigger();
+    auto* about = w->findChild<frmAbout*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_TRUE(about->cmdMenuChoice_0->isVisible());
+    about->cmdMenuChoice_0->click();
+    EXPECT_TRUE(QTest::qWaitFor([w = w.get()] { return w->findChild<frmAbout*>() == nullptr; }, 2000));
+
+    w->showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w->isMinimized(); }, 2000));
+    SingleInstance second(QString::fromStdString(runtime.path()));
+    ASSERT_FALSE(second.TryBecomeFirst());
+    ASSERT_TRUE(second.SendRaise());
+    EXPECT_TRUE(QTest::qWaitFor([&w] { return !w->isMinimized() && w->isVisible(); }, 3000));
+}
