@@ -340,9 +340,8 @@ void frmMainMenu::cmdMenuChoice_LostFocus(int) {
 }
 
 void frmMainMenu::cmdMenuChoice_Click(int index) {
-    ScannedAnswers = false;
     switch (index) {
-    case 0: // "Edit Current Client": client information, court history, response grid
+    case 0: // "Edit Current Client": client information, court history and response grid of CurrentClient
         break;
     case 1: // "Add New Client": the entry-method window leads the registration
         break;
