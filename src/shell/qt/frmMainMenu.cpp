@@ -208,7 +208,8 @@ bool frmMainMenu::Form_Load() {
         wait.exec();
     }
 
-    // A set-up that gave up left no folder in use: load the one it tried, as the first start would.
+    // When the set-up gave up with no folder in use, the folder it tried last is loaded here, so that
+    // its failure reaches the start-up handler.
     for (;;) {
         const FileError err = DataDrive.empty() ? AdoptDataFolder(LastDriveCandidate()) : LoadClientFile();
         if (err.ok())
