@@ -257,3 +257,19 @@ TEST_F(MainMenuTest, AboutOpensBesideTheMenuAndARaiseRequestRestoresTheWindow) {
     ASSERT_TRUE(second.SendRaise());
     EXPECT_TRUE(QTest::qWaitFor([&w] { return !w->isMinimized() && w->isVisible(); }, 3000));
 }
+
+TEST_F(MainMenuTest, ReadOnlyProgramFolderIsReportedAndTheProgramStillRuns) {
+    Tmpfs folder;
+    if (!folder.mounted())
+        GTEST_SKIP() << folder.why();
+    folder.write("trvtest.ini", "[Path]\r\nFilePath=" + data.path() + "\r\n");
+    ASSERT_TRUE(folder.SetReadOnly(true));
+    SetProgramFolder(folder.path());
+    auto w = Start();
+    EXPECT_TRUE(w->isVisible());
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_TRUE(messages.calls[0].text.startsWith("The settings file could not be written.\n\nError 70:"));
+    w->mnuOptionsNumLock->trigger();
+    EXPECT_EQ(messages.calls.size(), 2u);
+    EXPECT_TRUE(ReadNumLockSetting()) << "the file is unchanged";
+}
