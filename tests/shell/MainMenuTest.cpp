@@ -240,7 +240,16 @@ TEST_F(MainMenuTest, SecondCopyRaisesTheFirstAndTouchesNoFile) {
 
 TEST_F(MainMenuTest, AboutOpensBesideTheMenuAndARaiseRequestRestoresTheWindow) {
     RememberFolder(data.path());
+    frmAbout::SetSplashDuration(300);
+    bool shownDuringSplash = true;
+    QTimer::singleShot(100, [this] { SingleInstance(QString::fromStdString(runtime.path())).SendRaise(); });
+    QTimer::singleShot(200, [&shownDuringSplash] {
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (qobject_cast<frmMainMenu*>(t))
+                shownDuringSplash = t->isVisible();
+    });
     auto w = Start();
+    EXPECT_FALSE(shownDuringSplash) << "a raise request during the start-up must not show the menu early";
     w->mnuHelpAbout->trigger();
     auto* about = w->findChild<frmAbout*>();
     ASSERT_NE(about, nullptr);

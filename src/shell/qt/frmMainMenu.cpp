@@ -234,6 +234,7 @@ bool frmMainMenu::Form_Load() {
     MenuActive = true;
     SetSectionBounds();
     timNumLock->start();
+    m_started = true;
     for (QPushButton* b : cmdMenuChoice) {
         if (b->isEnabled()) {
             b->setFocus(Qt::OtherFocusReason);
@@ -392,13 +393,16 @@ void frmMainMenu::timNumLock_Timer() {
     SetNumLock(NumLockAlwaysOn);
 }
 
+// Another copy was started: bring this one back to the front. Before the start-up has finished the
+// main window stays hidden; a message box of the start-up comes to the front instead.
 void frmMainMenu::RaiseFromOtherCopy() {
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    if (isMinimized() || isMaximized())
-        showNormal();
-    show();
-    raise();
-    activateWindow();
+    if (m_started) {
+        if (isMinimized() || isMaximized())
+            showNormal();
+        show();
+        raise();
+        activateWindow();
+    }
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();

@@ -84,4 +84,5 @@ private:
     std::array<bool, 4> m_available;
     QWidget* m_about = nullptr;
     bool m_lostToOwnWindow = false;
+    bool m_started = false; // the start-up has finished
 };
