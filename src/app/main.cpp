@@ -1,5 +1,4 @@
 // Tarvos, the desktop program: the main menu's start-up decides whether the program runs.
-#include "shell/qt/WindowHelpers.h"
 #include "shell/qt/frmMainMenu.h"
 
 #include <QApplication>
@@ -7,7 +6,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvos"));
-    ActivateWindowsWhenShown();
     frmMainMenu window;
     if (!window.Form_Load())
         return 0;

@@ -82,9 +82,8 @@ FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& c
     ClientSlots loaded{};
     for (long long i = 1; i <= records; ++i) {
         auto offset = static_cast<std::size_t>(i - 1) * ClientRecordSize;
-        std::string_view rec = offset < bytes.size()
-                                   ? std::string_view(bytes).substr(offset, ClientRecordSize)
-                                   : std::string_view();
+        std::string_view rec = offset < bytes.size() ? std::string_view(bytes).substr(offset, ClientRecordSize)
+                                                     : std::string_view();
         loaded[static_cast<std::size_t>(i)] = ClientRecord::FromBytes(rec);
     }
     slots = loaded;
@@ -135,8 +134,8 @@ FileError CheckDataFolderPresent() {
 // A medium inserted again at its mount point comes with a new device number. Loading reads it afresh,
 // so the load takes the new device over; a folder that is no mount point any more stays "not ready".
 static void AcceptRemountedMedium() {
-    struct stat st {
-    }, parent{};
+    struct stat st {};
+    struct stat parent {};
     if (!g_dataFolderDevice || ::stat(g_dataFolder.c_str(), &st) != 0 || st.st_dev == *g_dataFolderDevice)
         return;
     if (::stat(JoinPath(g_dataFolder, "..").c_str(), &parent) == 0 && parent.st_dev != st.st_dev)
@@ -191,15 +190,13 @@ void ClearCurrentRecord() {
 
 void FillCodeTables() {
     GenderNames = {Pad("N/A", 6), Pad("Male", 6), Pad("Female", 6)};
-    RaceNames = {Pad("N/A", 15),   Pad("Caucasian", 15),       Pad("Black", 15), Pad("Hispanic", 15),
-                 Pad("Asian", 15), Pad("Native American", 15), Pad("Other", 15)};
+    RaceNames = {Pad("N/A", 15),      Pad("Caucasian", 15),       Pad("Black", 15), Pad("Hispanic", 15),
+                 Pad("Asian", 15),    Pad("Native American", 15), Pad("Other", 15)};
     MaritalNames = {Pad("N/A", 9),      Pad("Single", 9),    Pad("Married", 9),
                     Pad("Divorced", 9), Pad("Separated", 9), Pad("Widowed", 9)};
 }
 
-void SetSectionBounds() {
-    SectionBounds = {0, 108, 139, 149};
-}
+void SetSectionBounds() { SectionBounds = {0, 108, 139, 149}; }
 
 std::optional<std::chrono::year_month_day> ParseDate(std::string_view date) {
     unsigned m = 0, d = 0;

@@ -17,8 +17,8 @@ constexpr const char* ClientFileName = "DATA401.TRV";
 using ClientSlots = std::array<ClientRecord, MaxClients + 1>; // slot 0 is never loaded or saved
 
 extern ClientSlots ClientTable;
-extern int16_t ClientCount;    // records loaded, 0..51
-extern int16_t CurrentClient;  // the slot the windows work on; 0 = none; ClientCount + 1 while registering
+extern int16_t ClientCount;   // records loaded, 0..51
+extern int16_t CurrentClient; // the slot the windows work on; 0 = none; ClientCount + 1 while registering
 extern std::string ClientFile; // full path of the client file; empty until a data folder is established
 
 extern std::array<std::string, 3> GenderNames;  // 6 wide, blank-padded

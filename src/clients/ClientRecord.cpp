@@ -1,9 +1,7 @@
 #include "clients/ClientRecord.h"
 
 namespace {
-template <std::size_t N> void Put(std::string& out, const FixedText<N>& f) {
-    out.append(f.data(), N);
-}
+template <std::size_t N> void Put(std::string& out, const FixedText<N>& f) { out.append(f.data(), N); }
 
 template <std::size_t N> void Take(std::string_view& in, FixedText<N>& f) {
     f.assign(in.substr(0, std::min(N, in.size())));

@@ -14,12 +14,15 @@ Display* ProgramDisplay() {
     return x11 ? x11->display() : nullptr;
 }
 
+// Xlib answers keyboard-extension calls correctly only after the extension was queried on the connection.
 unsigned NumLockMask(Display* display) {
+    int opcode = 0, event = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+    if (!XkbQueryExtension(display, &opcode, &event, &error, &major, &minor))
+        return 0;
     return XkbKeysymToModifiers(display, XK_Num_Lock);
 }
-} // namespace
 
-bool SetNumLockOn(Display* display, bool on) {
+bool LockOn(Display* display, bool on) {
     if (!display)
         return false;
     const unsigned mask = NumLockMask(display);
@@ -30,18 +33,36 @@ bool SetNumLockOn(Display* display, bool on) {
     return ok;
 }
 
-bool NumLockIsOnAt(Display* display) {
+bool StateOn(Display* display) {
     if (!display)
         return false;
+    const unsigned mask = NumLockMask(display);
     XkbStateRec state{};
     if (XkbGetState(display, XkbUseCoreKbd, &state) != Success)
         return false;
-    return (state.locked_mods & NumLockMask(display)) != 0;
+    return mask != 0 && (state.locked_mods & mask) != 0;
+}
+
+template <class F> bool WithDisplay(const std::string& name, F f) {
+    Display* display = XOpenDisplay(name.c_str());
+    if (!display)
+        return false;
+    const bool result = f(display);
+    XCloseDisplay(display);
+    return result;
+}
+} // namespace
+
+bool SetNumLockAt(const std::string& displayName, bool on) {
+    return WithDisplay(displayName, [on](Display* d) { return LockOn(d, on); });
+}
+bool NumLockIsOnAt(const std::string& displayName) {
+    return WithDisplay(displayName, [](Display* d) { return StateOn(d); });
 }
 
 bool SetNumLock(bool on) {
-    return SetNumLockOn(ProgramDisplay(), on);
+    return LockOn(ProgramDisplay(), on);
 }
 bool NumLockIsOn() {
-    return NumLockIsOnAt(ProgramDisplay());
+    return StateOn(ProgramDisplay());
 }

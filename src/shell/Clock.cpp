@@ -17,6 +17,4 @@ std::chrono::year_month_day Today() {
                                        std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
 }
 
-void SetToday(std::optional<std::chrono::year_month_day> date) {
-    g_fixedToday = date;
-}
+void SetToday(std::optional<std::chrono::year_month_day> date) { g_fixedToday = date; }

@@ -18,8 +18,6 @@ FileError WriteTestFolder(const std::string& folder) {
     if (fd < 0)
         return FileErrorFromErrno(errno, path);
     int err = WriteFully(fd, "test\r\n", 0);
-    if (err == 0 && ::fsync(fd) != 0)
-        err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (::unlink(path.c_str()) != 0 && err == 0)

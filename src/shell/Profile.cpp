@@ -149,8 +149,9 @@ FileError WritePrivateProfileString(const std::string& section, const std::strin
                                     const std::string& value, const std::string& file) {
     int err = 0;
     std::vector<Line> lines;
-    if (auto bytes = ReadWhole(file, err))
-        lines = SplitLines(*bytes);
+    std::optional<std::string> old = ReadWhole(file, err);
+    if (old)
+        lines = SplitLines(*old);
     else if (err != ENOENT)
         return FileErrorFromErrno(err, file);
 
@@ -191,5 +192,7 @@ FileError WritePrivateProfileString(const std::string& section, const std::strin
     std::string out;
     for (const Line& l : lines)
         out += l.text + l.end;
+    if (old && *old == out)
+        return {}; // already says so: the file stays untouched
     return WriteReplacing(file, out);
 }

@@ -17,6 +17,7 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 
 // Sets `key` in `section` to `value`: replaces the key's first line, or adds the key at the end of the
 // section, or adds the section at the end of the file. The new content replaces the file in one rename
-// after it reached the disk, so a failed write leaves the old file intact.
+// after it reached the disk, so a failed write leaves the old file intact. A file that already holds
+// the line is not rewritten.
 [[nodiscard]] FileError WritePrivateProfileString(const std::string& section, const std::string& key,
                                                   const std::string& value, const std::string& file);

@@ -19,9 +19,7 @@ std::string ProgramFolder() {
     return exe.parent_path().string();
 }
 
-void SetProgramFolder(const std::string& folder) {
-    g_programFolder = folder;
-}
+void SetProgramFolder(const std::string& folder) { g_programFolder = folder; }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     return (std::filesystem::path(folder) / name).string();

@@ -95,6 +95,13 @@ TEST_F(SettingsTest, WritingCreatesTheFileAndKeepsEverythingElse) {
     EXPECT_TRUE(SaveNumLockSetting(true).ok());
     EXPECT_TRUE(ReadNumLockSetting());
 
+    // Writing what the file already says leaves it untouched (every start writes SystemDB).
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    std::filesystem::last_write_time(dir.file("trvtest.ini"), old);
+    ASSERT_TRUE(WriteSystemDBSetting().ok());
+    ASSERT_TRUE(SaveNumLockSetting(true).ok());
+    EXPECT_EQ(std::filesystem::last_write_time(dir.file("trvtest.ini")), old);
+
     // A last line without its line end gets one before anything is added.
     dir.write("trvtest.ini", "[A]\nx=1");
     ASSERT_TRUE(WritePrivateProfileString("B", "y", "2", dir.file("trvtest.ini")).ok());

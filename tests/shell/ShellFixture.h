@@ -36,32 +36,21 @@ protected:
         ResetDataDrive();
     }
 
-    static ClientRecord Client(const std::string& name) {
-        ClientRecord r;
-        r.Name = name;
-        r.SSN = "N";
-        r.Age = "30";
-        r.Gender = "1";
-        r.Race = "1";
-        r.Education = "12";
-        r.Marital = "1";
-        r.DateOfBirth = "01/02/1996";
-        r.TestDate = "11/02/2026";
-        r.Responses = std::string(ItemCount, '1');
-        r.EditCount = "0";
-        r.NameDeleted = "0";
-        return r;
-    }
+    // Client file bytes with one record per name (or `n` numbered clients).
     static std::string Records(std::initializer_list<std::string> names) {
         std::string bytes;
-        for (const auto& n : names)
-            bytes += Client(n).ToBytes();
+        for (const auto& n : names) {
+            ClientRecord r;
+            r.Name = n;
+            r.Responses = std::string(ItemCount, '1');
+            bytes += r.ToBytes();
+        }
         return bytes;
     }
     static std::string ManyRecords(int n) {
         std::string bytes;
         for (int i = 1; i <= n; ++i)
-            bytes += Client("Client " + std::to_string(i)).ToBytes();
+            bytes += Records({"Client " + std::to_string(i)});
         return bytes;
     }
     void Settings(const std::string& text) const { program.write("trvtest.ini", text); }

@@ -32,10 +32,3 @@ MessageScript::~MessageScript() {
 void MessageScript::Answer(int result, std::function<void()> before) {
     m_answers.emplace_back(result, std::move(before));
 }
-
-std::vector<QString> MessageScript::texts() const {
-    std::vector<QString> t;
-    for (const auto& c : calls)
-        t.push_back(c.text);
-    return t;
-}

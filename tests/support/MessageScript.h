@@ -17,8 +17,6 @@ public:
 
     void Answer(int result, std::function<void()> before = {});
     std::vector<MsgBoxCall> calls;
-    // The texts of all calls, for compact assertions.
-    std::vector<QString> texts() const;
 
 private:
     std::deque<std::pair<int, std::function<void()>>> m_answers;

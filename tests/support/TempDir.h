@@ -11,9 +11,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return m_path; }
-    std::string file(const std::string& name) const {
-        return (std::filesystem::path(m_path) / name).string();
-    }
+    std::string file(const std::string& name) const { return (std::filesystem::path(m_path) / name).string(); }
     void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
 

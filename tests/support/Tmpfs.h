@@ -17,6 +17,7 @@ public:
     const std::string& path() const { return m_dir.path(); }
     std::string file(const std::string& name) const { return m_dir.file(name); }
     std::string why() const { return m_why; }
+    void write(const std::string& name, const std::string& bytes) const { m_dir.write(name, bytes); }
 
     bool SetReadOnly(bool readOnly);
     bool Unmount();

@@ -4,6 +4,7 @@
 #include "shell/DataDrive.h"
 #include "shell/Settings.h"
 #include "shell/qt/MsgBox.h"
+#include "shell/qt/StartupErrors.h"
 #include "shell/qt/frmDriveSelect.h"
 
 #include <QApplication>
@@ -97,9 +98,7 @@ DriveSetup SetUpDataDrive(bool AtStartup) {
                 }
                 return AtStartup ? DriveSetup::EndProgram : RestorePrevious(previous);
             case Handling::WriteProtected:
-                if (MsgBox(QStringLiteral("Data disk write protected!\n\nSet the data disk to writable and "
-                                          "replace in drive."),
-                           vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK)
+                if (AskWriteProtectedRetry())
                     break; // the same step again
                 return AtStartup ? DriveSetup::Ended : RestorePrevious(previous);
             case Handling::Other:

@@ -109,7 +109,7 @@ int MsgBox(const QString& text, int buttonsAndIcon, const QString& title) {
         if (clicked == b)
             result = r;
 
-    if (previous) {
+    if (previous && previous->isVisible()) {
         previous->activateWindow();
         if (previousFocus)
             previousFocus->setFocus(Qt::ActiveWindowFocusReason);

@@ -48,23 +48,31 @@ public:
     }
 };
 
+// Gives a window shown, or the window below a dialog that closed, the keyboard.
 class ActivateOnShow : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType())
+        if ((event->type() != QEvent::Show && event->type() != QEvent::Hide) || !watched->isWidgetType())
             return false;
         auto* w = static_cast<QWidget*>(watched);
         const auto type = w->windowType();
-        if (w->isWindow() && (type == Qt::Window || type == Qt::Dialog)) {
-            QPointer<QWidget> guard(w);
-            QTimer::singleShot(0, w, [guard] {
-                if (guard && guard->isVisible()) {
-                    guard->raise();
-                    guard->activateWindow();
-                }
-            });
+        if (!w->isWindow() || (type != Qt::Window && type != Qt::Dialog))
+            return false;
+        QPointer<QWidget> target = w;
+        if (event->type() == QEvent::Hide) {
+            target = QApplication::activeModalWidget();
+            if (!target && w->parentWidget())
+                target = w->parentWidget()->window();
         }
+        const bool shown = event->type() == QEvent::Show;
+        QTimer::singleShot(0, qApp, [target, shown] {
+            QWidget* active = QApplication::activeWindow();
+            if (target && target->isVisible() && (shown || !active || !active->isVisible())) {
+                target->raise();
+                target->activateWindow();
+            }
+        });
         return false;
     }
 };

@@ -73,8 +73,14 @@ void frmAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CenterForm(this);
     if (m_animation && m_animation->state() == QAbstractAnimation::Stopped && !m_finished) {
-        m_animation->setDuration(std::max(1, g_splashMs));
-        m_animation->start();
+        if (g_splashMs > 0) {
+            m_animation->setDuration(g_splashMs);
+            m_animation->start();
+        } else {
+            imgLogo->setPixmap(TarvosLogo(LogoSize));
+            m_finished = true;
+            emit animationFinished();
+        }
     }
     if (!m_splash)
         cmdMenuChoice_0->setFocus();

@@ -14,7 +14,7 @@ public:
     explicit frmAbout(bool splashMode, QWidget* parent = nullptr);
 
     bool AnimationFinished() const { return m_finished; }
-    // Length of the splash animation; tests and benchmarks shorten it.
+    // Length of the splash animation in ms; tests and benchmarks shorten it, 0 leaves it out.
     static void SetSplashDuration(int ms);
     static int SplashDuration();
 

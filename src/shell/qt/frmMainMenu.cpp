@@ -7,6 +7,7 @@
 #include "platform/NumLock.h"
 #include "platform/SingleInstance.h"
 #include "presentation/qt/frmSelectEntryMethod.h"
+#include "scoring/ReportOptions.h"
 #include "shell/DataDrive.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
@@ -16,6 +17,7 @@
 #include "shell/qt/EndProgram.h"
 #include "shell/qt/Logo.h"
 #include "shell/qt/MsgBox.h"
+#include "shell/qt/StartupErrors.h"
 #include "shell/qt/WindowHelpers.h"
 #include "shell/qt/frmAbout.h"
 
@@ -35,14 +37,26 @@
 #include <QVBoxLayout>
 
 namespace {
+// The client list. Taking the focus leaves it without a current entry, so the first arrow key chooses
+// the first client rather than the second.
+class NameList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QAbstractScrollArea::focusInEvent(event);
+        viewport()->update();
+    }
+};
+
 const char* const Captions[4] = {"Edit Current Client", "Add New Client", "Supervisor Options",
                                  "Exit Application"};
 const char* const HelpTexts[4] = {
     "Edit client's information.",
     "Enter a new client. Test client on computer or enter data from answer sheet.",
     "Print client report, verify data entry or delete client names.", "Quit the program."};
-// Buttons whose windows exist: the client information chain (0), registration (1) and the
-// supervisor options (2) come with their windows.
+// Buttons whose windows exist; the supervisor options (2) stay disabled until their window is built.
 constexpr std::array<bool, 4> WindowsBuilt = {true, true, false, true};
 constexpr int LastChoice = 3;
 } // namespace
@@ -50,6 +64,7 @@ constexpr int LastChoice = 3;
 frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     : QMainWindow(parent), m_runtimeFolder(runtimeFolder), m_available(WindowsBuilt) {
     setObjectName(QStringLiteral("frmMainMenu"));
+    ActivateWindowsWhenShown();
     setWindowTitle(QStringLiteral("Tarvos"));
     resize(860, 620);
 
@@ -115,7 +130,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     fraClient = new QGroupBox(QStringLiteral("Client List"), frMainMenu);
     fraClient->setObjectName(QStringLiteral("fraClient"));
     auto* listLayout = new QVBoxLayout(fraClient);
-    lbNameDisplay = new QListWidget(fraClient);
+    lbNameDisplay = new NameList(fraClient);
     lbNameDisplay->setObjectName(QStringLiteral("lbNameDisplay"));
     lbNameDisplay->setSelectionMode(QAbstractItemView::SingleSelection);
     QFont mono(QStringLiteral("Courier New"));
@@ -185,6 +200,7 @@ bool frmMainMenu::Form_Load() {
         ShowSettingsWriteError(err);
     SoundPath = GetINISndPath();
     QuestionDatabasePath = JoinPath(ProgramFolder(), "TARVOS.MDB");
+    PublisherCode = ReadPublisherCode();
 
     if (SetUpDataDrive(true) == DriveSetup::EndProgram)
         return false;
@@ -197,7 +213,8 @@ bool frmMainMenu::Form_Load() {
         wait.exec();
     }
 
-    // A set-up that gave up left no folder in use: load the one it tried, as the first start would.
+    // When the set-up gave up with no folder in use, the folder it tried last is loaded here, so that
+    // its failure reaches the start-up handler.
     for (;;) {
         const FileError err = DataDrive.empty() ? AdoptDataFolder(LastDriveCandidate()) : LoadClientFile();
         if (err.ok())
@@ -222,6 +239,7 @@ bool frmMainMenu::Form_Load() {
     MenuActive = true;
     SetSectionBounds();
     timNumLock->start();
+    m_started = true;
     for (QPushButton* b : cmdMenuChoice) {
         if (b->isEnabled()) {
             b->setFocus(Qt::OtherFocusReason);
@@ -229,32 +247,6 @@ bool frmMainMenu::Form_Load() {
         }
     }
     return true;
-}
-
-bool frmMainMenu::StartupErrorRetry(const FileError& err) {
-    switch (err.number) {
-    case 52:
-    case 53:
-    case 57:
-    case 71:
-    case 3024:
-    case 3044:
-    case 3051:
-        return MsgBox(QStringLiteral("Data disk not found!\n\nInsert data disk in drive A to continue."),
-                      vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
-    case 70:
-        return MsgBox(
-                   QStringLiteral(
-                       "Data disk write protected!\n\nSet the data disk to writable and replace in drive."),
-                   vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
-    default: {
-        QString text = QString::fromStdString(err.message());
-        if (!err.path.empty())
-            text += QStringLiteral("\n\nClient file: ") + QString::fromLocal8Bit(err.path);
-        MsgBox(text, vbOKOnly, AppTitle());
-        return false;
-    }
-    }
 }
 
 void frmMainMenu::ShowSettingsWriteError(const FileError& err) {
@@ -355,12 +347,12 @@ void frmMainMenu::cmdMenuChoice_LostFocus(int) {
 }
 
 void frmMainMenu::cmdMenuChoice_Click(int index) {
-    ScannedAnswers = false;
     switch (index) {
     case 0: // "Edit Current Client": client information, court history, response grid
         if (CurrentClient < 1 || CurrentClient > ClientCount)
             break;
         EditExisting = true;
+        ScannedAnswers = false;
         MenuActive = false;
         frMainMenu->setEnabled(false);
         Proceed = false;
@@ -376,6 +368,7 @@ void frmMainMenu::cmdMenuChoice_Click(int index) {
         break;
     case 1: // "Add New Client": the entry-method window leads the registration
         EditExisting = false;
+        ScannedAnswers = false;
         if (ClientCount >= MaxClients) {
             MsgBox(QStringLiteral(
                        "This data disk already holds 51 clients.\nUse a new data disk for more clients."),
@@ -437,13 +430,16 @@ void frmMainMenu::timNumLock_Timer() {
     SetNumLock(NumLockAlwaysOn);
 }
 
+// Another copy was started: bring this one back to the front. Before the start-up has finished the
+// main window stays hidden; a message box of the start-up comes to the front instead.
 void frmMainMenu::RaiseFromOtherCopy() {
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    if (isMinimized() || isMaximized())
-        showNormal();
-    show();
-    raise();
-    activateWindow();
+    if (m_started) {
+        if (isMinimized() || isMaximized())
+            showNormal();
+        show();
+        raise();
+        activateWindow();
+    }
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();

@@ -74,8 +74,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The start-up error handler: shows the message of `err`; true = repeat the failed step.
-    bool StartupErrorRetry(const FileError& err);
     void LayOutMenuFrame();
     void RaiseFromOtherCopy();
     void ShowSettingsWriteError(const FileError& err);
@@ -86,4 +84,5 @@ private:
     std::array<bool, 4> m_available;
     QWidget* m_about = nullptr;
     bool m_lostToOwnWindow = false;
+    bool m_started = false; // the start-up has finished
 };

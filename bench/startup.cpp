@@ -1,0 +1,149 @@
+// Start-up to the main window shown, offscreen, against a bare Qt window: both in one process (the
+// program's own start-up work) and as whole programs (process start, libraries, QApplication). The
+// splash animation is left out (its fixed length is not start-up work).
+#include "clients/ClientFile.h"
+#include "shell/DataDrive.h"
+#include "shell/ProgramFolder.h"
+#include "shell/qt/frmAbout.h"
+#include "shell/qt/frmMainMenu.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <fstream>
+
+namespace {
+QTemporaryDir* g_work = nullptr;
+QString g_self;
+
+void WaitExposed(QWidget& w) {
+    while (!w.windowHandle() || !w.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// A program folder whose settings point at a data folder of 51 clients, and a runtime folder on a
+// tmpfs as the user's runtime folder (/run/user/<uid>) is.
+QTemporaryDir* g_runtime = nullptr;
+
+void PrepareFolders(const QString& root) {
+    QDir(root).mkpath("program");
+    QDir(root).mkpath("data");
+    QFile::link(g_runtime->path(), root + "/runtime");
+    std::ofstream ini((root + "/program/trvtest.ini").toStdString(), std::ios::binary);
+    ini << "[Path]\r\nFilePath=" << (root + "/data").toStdString() << "\r\n";
+    std::ofstream data((root + "/data/DATA401.TRV").toStdString(), std::ios::binary);
+    ClientRecord r;
+    r.Name = "Benchmark Client";
+    r.Responses = std::string(ItemCount, '1');
+    for (int i = 0; i < MaxClients; ++i)
+        data << r.ToBytes();
+}
+
+bool StartMainMenu(const QString& root) {
+    SetProgramFolder((root + "/program").toStdString());
+    ResetClientFileState();
+    ResetDataDrive();
+    frmAbout::SetSplashDuration(0);
+    frmMainMenu w(root + "/runtime");
+    if (!w.Form_Load())
+        return false;
+    w.show();
+    WaitExposed(w);
+    return true;
+}
+
+// The baseline: a main window with its title and one line of text, the least a program shows.
+void ShowBareWindow() {
+    QMainWindow w;
+    w.setWindowTitle("Tarvos");
+    w.setCentralWidget(new QLabel(QStringLiteral("Tarvos"), &w));
+    w.resize(860, 620);
+    w.show();
+    WaitExposed(w);
+}
+
+void BM_InProcessBareWindow(benchmark::State& state) {
+    for (auto _ : state)
+        ShowBareWindow();
+}
+
+void BM_InProcessMainMenu(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!StartMainMenu(g_work->path())) {
+            state.SkipWithError("start-up failed");
+            break;
+        }
+    }
+}
+
+bool RunChild(const char* mode) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start(g_self, {mode, g_work->path()});
+    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Whole programs, alternating so that the machine's load falls on both alike; the counters give the
+// median start of each and their ratio.
+void BM_ProgramStartRatio(benchmark::State& state) {
+    std::vector<double> bare, menu;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        const bool okBare = RunChild("--child-bare");
+        bare.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        const bool okMenu = RunChild("--child-tarvos");
+        menu.push_back(t.nsecsElapsed() / 1e6);
+        if (!okBare || !okMenu) {
+            state.SkipWithError("child failed");
+            return;
+        }
+    }
+    state.counters["bare_ms"] = Median(bare);
+    state.counters["tarvos_ms"] = Median(menu);
+    state.counters["ratio"] = Median(menu) / Median(bare);
+}
+} // namespace
+
+BENCHMARK(BM_InProcessBareWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InProcessMainMenu)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgramStartRatio)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && (QByteArray(argv[1]) == "--child-bare" || QByteArray(argv[1]) == "--child-tarvos")) {
+        QApplication app(argc, argv);
+        if (QByteArray(argv[1]) == "--child-bare") {
+            ShowBareWindow();
+            return 0;
+        }
+        return StartMainMenu(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir work;
+    QTemporaryDir runtime(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/tarvos-bench-XXXXXX")
+                                                    : QString());
+    g_work = &work;
+    g_runtime = &runtime;
+    g_self = QCoreApplication::applicationFilePath();
+    PrepareFolders(work.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,32 @@
+#include "shell/qt/StartupErrors.h"
+
+#include "shell/qt/MsgBox.h"
+
+bool AskWriteProtectedRetry() {
+    return MsgBox(QStringLiteral(
+                      "Data disk write protected!\n\nSet the data disk to writable and replace in drive."),
+                  vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
+}
+
+bool StartupErrorRetry(const FileError& err) {
+    switch (err.number) {
+    case 52:
+    case 53:
+    case 57:
+    case 71:
+    case 3024:
+    case 3044:
+    case 3051:
+        return MsgBox(QStringLiteral("Data disk not found!\n\nInsert data disk in drive A to continue."),
+                      vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
+    case 70:
+        return AskWriteProtectedRetry();
+    default: {
+        QString text = QString::fromStdString(err.message());
+        if (!err.path.empty())
+            text += QStringLiteral("\n\nClient file: ") + QString::fromLocal8Bit(err.path);
+        MsgBox(text, vbOKOnly, AppTitle());
+        return false;
+    }
+    }
+}

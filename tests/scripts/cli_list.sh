@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# tarvos-cli list: the main menu's list lines; missing, unreadable and over-full files fail naming the
+# file; no file is ever created or changed.
+set -euo pipefail
+build=$(cd "${1:?build dir}" && pwd)
+cli="$build/tarvos-cli"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+"$build/tools/mkdemo" "$work/demo" "$work/unused.ini"
+file="$work/demo/DATA401.TRV"
+before=$(md5sum < "$file")
+out=$("$cli" list "$file" 2>/dev/null)
+expected=$(printf '%s\n' "1-Avery, Jordan            " "2-Delgado, Marisol         " \
+    "3-Whitfield, Curtis        " "4-Nakamura, Erin           " "5-Redcloud, Samuel         ")
+[ "$out" = "$expected" ] || fail "list lines differ: $(printf '%q' "$out")"
+[ "$(md5sum < "$file")" = "$before" ] || fail "client file changed"
+
+# A byte above 0x7F is shown as the Windows-1252 character it stands for.
+printf 'Jos\xe9 M\x9cller%*s' 14 '' > "$work/one.trv"
+head -c 210 /dev/zero | tr '\0' ' ' >> "$work/one.trv"
+[ "$("$cli" list "$work/one.trv" 2>/dev/null)" = "1-José Mœller              " ] || fail "Windows-1252 name"
+
+: > "$work/empty.trv"
+[ -z "$("$cli" list "$work/empty.trv")" ] || fail "empty file lists something"
+
+for bad in "$work/missing.trv" "$work/demo"; do
+    if "$cli" list "$bad" > "$work/out" 2> "$work/err"; then fail "$bad accepted"; fi
+    grep -qF "$bad" "$work/err" || fail "message does not name $bad"
+    [ ! -s "$work/out" ] || fail "output for $bad"
+done
+[ ! -e "$work/missing.trv" ] || fail "missing file created"
+
+for i in $(seq 1 11); do cat "$file" >> "$work/full.trv"; done
+truncate -s $((235 * 52)) "$work/full.trv"
+if "$cli" list "$work/full.trv" 2> "$work/err"; then fail "52 records accepted"; fi
+grep -qF "$work/full.trv" "$work/err" || fail "52-record message does not name the file"
+echo ok
