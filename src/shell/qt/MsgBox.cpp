@@ -85,16 +85,16 @@ int MsgBox(const QString& text, int buttonsAndIcon, const QString& title) {
     QPointer<QWidget> previousFocus = previous ? previous->focusWidget() : nullptr;
 
     QMessageBox box(IconOf(buttonsAndIcon), title, text, QMessageBox::NoButton, previous);
-    const auto specs = ButtonsOf(buttonsAndIcon);
+    const auto buttonList = ButtonsOf(buttonsAndIcon);
     std::vector<std::pair<QAbstractButton*, int>> buttons;
     QAbstractButton* escape = nullptr;
-    for (const auto& s : specs) {
+    for (const auto& s : buttonList) {
         QAbstractButton* b = box.addButton(s.button);
         buttons.emplace_back(b, s.result);
-        if (s.result == vbCancel || specs.size() == 1)
+        if (s.result == vbCancel || buttonList.size() == 1)
             escape = b;
     }
-    const std::size_t defaultIndex = (buttonsAndIcon & vbDefaultButton2) && specs.size() > 1 ? 1 : 0;
+    const std::size_t defaultIndex = (buttonsAndIcon & vbDefaultButton2) && buttonList.size() > 1 ? 1 : 0;
     box.setDefaultButton(qobject_cast<QPushButton*>(buttons[defaultIndex].first));
     if (escape)
         box.setEscapeButton(escape);
@@ -104,7 +104,7 @@ int MsgBox(const QString& text, int buttonsAndIcon, const QString& title) {
 
     // A box closed without a click (the close box) answers with its escape button.
     QAbstractButton* clicked = box.clickedButton() ? box.clickedButton() : escape;
-    int result = specs.front().result;
+    int result = buttonList.front().result;
     for (const auto& [b, r] : buttons)
         if (clicked == b)
             result = r;
