@@ -82,8 +82,9 @@ FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& c
     ClientSlots loaded{};
     for (long long i = 1; i <= records; ++i) {
         auto offset = static_cast<std::size_t>(i - 1) * ClientRecordSize;
-        std::string_view rec = offset < bytes.size() ? std::string_view(bytes).substr(offset, ClientRecordSize)
-                                                     : std::string_view();
+        std::string_view rec = offset < bytes.size()
+                                   ? std::string_view(bytes).substr(offset, ClientRecordSize)
+                                   : std::string_view();
         loaded[static_cast<std::size_t>(i)] = ClientRecord::FromBytes(rec);
     }
     slots = loaded;
@@ -126,7 +127,7 @@ FileError CheckDataFolderPresent() {
     struct stat st {};
     if (::stat(g_dataFolder.c_str(), &st) != 0 || st.st_dev != *g_dataFolderDevice)
         return MakeFileError(71, ClientFile);
-    if (ClientCount > 0 && ::access(ClientFile.c_str(), F_OK) != 0)
+    if (::access(ClientFile.c_str(), F_OK) != 0)
         return MakeFileError(71, ClientFile);
     return {};
 }
@@ -161,9 +162,10 @@ FileError SaveClientRecord(int index) {
         return FileError{63, "Bad record number", ClientFile};
     if (auto err = CheckDataFolderPresent(); !err.ok())
         return err;
-    Fd fd(::open(ClientFile.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    // Only establishing a data folder creates a client file: a file gone since is a disk not ready.
+    Fd fd(::open(ClientFile.c_str(), O_WRONLY | O_CLOEXEC));
     if (fd.get() < 0)
-        return FileErrorFromErrno(errno, ClientFile);
+        return errno == ENOENT ? MakeFileError(71, ClientFile) : FileErrorFromErrno(errno, ClientFile);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0)
         return FileErrorFromErrno(errno, ClientFile);
@@ -190,13 +192,15 @@ void ClearCurrentRecord() {
 
 void FillCodeTables() {
     GenderNames = {Pad("N/A", 6), Pad("Male", 6), Pad("Female", 6)};
-    RaceNames = {Pad("N/A", 15),      Pad("Caucasian", 15),       Pad("Black", 15), Pad("Hispanic", 15),
-                 Pad("Asian", 15),    Pad("Native American", 15), Pad("Other", 15)};
+    RaceNames = {Pad("N/A", 15),   Pad("Caucasian", 15),       Pad("Black", 15), Pad("Hispanic", 15),
+                 Pad("Asian", 15), Pad("Native American", 15), Pad("Other", 15)};
     MaritalNames = {Pad("N/A", 9),      Pad("Single", 9),    Pad("Married", 9),
                     Pad("Divorced", 9), Pad("Separated", 9), Pad("Widowed", 9)};
 }
 
-void SetSectionBounds() { SectionBounds = {0, 108, 139, 149}; }
+void SetSectionBounds() {
+    SectionBounds = {0, 108, 139, 149};
+}
 
 std::optional<std::chrono::year_month_day> ParseDate(std::string_view date) {
     unsigned m = 0, d = 0;

@@ -17,8 +17,8 @@ constexpr const char* ClientFileName = "DATA401.TRV";
 using ClientSlots = std::array<ClientRecord, MaxClients + 1>; // slot 0 is never loaded or saved
 
 extern ClientSlots ClientTable;
-extern int16_t ClientCount;   // records loaded, 0..51
-extern int16_t CurrentClient; // the slot the windows work on; 0 = none; ClientCount + 1 while registering
+extern int16_t ClientCount;    // records loaded, 0..51
+extern int16_t CurrentClient;  // the slot the windows work on; 0 = none; ClientCount + 1 while registering
 extern std::string ClientFile; // full path of the client file; empty until a data folder is established
 
 extern std::array<std::string, 3> GenderNames;  // 6 wide, blank-padded
@@ -38,8 +38,8 @@ constexpr std::array<int16_t, 3> SectionMaxCode = {2, 4, 4};
 [[nodiscard]] FileError EstablishClientFile(const std::string& folder);
 
 // Fails with 71 (disk not ready) when the data folder is no longer on the device it was established
-// on (a removed medium leaves its empty mount point behind) or, while ClientCount > 0, when the
-// client file has gone. Called by LoadClientFile and SaveClientRecord before they touch the file.
+// on (a removed medium leaves its empty mount point behind) or when the client file has gone. Called by
+// LoadClientFile and SaveClientRecord before they touch the file.
 [[nodiscard]] FileError CheckDataFolderPresent();
 
 // Reloads the program-wide table from ClientFile. CurrentClient becomes 1, or 0 with no clients.

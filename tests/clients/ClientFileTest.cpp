@@ -130,6 +130,13 @@ TEST_F(ClientFileTest, MissingFileOrFolderAfterEstablishingIsDiskNotReady) {
     EXPECT_EQ(LoadClientFile().number, 71);
     EXPECT_FALSE(std::filesystem::exists(dir.file("DATA401.TRV"))) << "a save never recreates the file";
     EXPECT_EQ(ClientCount, 2);
+
+    TempDir empty; // no clients yet: the first save must not create a file that has gone either
+    ASSERT_TRUE(EstablishClientFile(empty.path()).ok());
+    std::filesystem::remove(empty.file("DATA401.TRV"));
+    ClientTable[1] = Sample("First");
+    EXPECT_EQ(SaveClientRecord(1).number, 71);
+    EXPECT_FALSE(std::filesystem::exists(empty.file("DATA401.TRV")));
 }
 
 TEST_F(ClientFileTest, EmptyOrRelativeFolderIsABadName) {

@@ -209,7 +209,7 @@ TEST_F(DataDriveTest, RemovedMediumIsNotReadyAndAFailedReturnEndsTheProgram) {
 
     // Inserted again (a tmpfs comes back empty: put the file back): a load takes the medium over.
     ASSERT_TRUE(medium.Mount());
-    EXPECT_EQ(LoadClientFile().number, 53) << "loading never creates the file";
+    EXPECT_EQ(LoadClientFile().number, 71) << "loading never creates the file";
     medium.write("DATA401.TRV", Records({"Back"}));
     ASSERT_TRUE(LoadClientFile().ok());
     EXPECT_EQ(ClientCount, 1);
