@@ -89,7 +89,11 @@ int RunOmr(const std::vector<std::string>& args) {
     }
     const ScannedSheet sheet = ReadSheetFields(*items);
     ResetScanState();
-    items->Close();
+    try {
+        items->Close();
+    } catch (const ScanItemDatabaseError& e) {
+        return Fail(e.what());
+    }
 
     Print("SSN", sheet.SSN);
     Print("Gender", sheet.Gender);

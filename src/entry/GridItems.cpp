@@ -9,7 +9,7 @@ FileError LoadGridItems(const std::string& path, GridItemList& items) {
         return err;
     std::vector<ItemRecord> records;
     const FileError err = LoadItemTable(db, "English", records);
-    db.Close();
+    (void)db.Close(); // nothing was changed
     if (!err.ok())
         return err;
     for (const auto& r : records)

@@ -36,7 +36,8 @@ int Whole(const Recordset& rs, const char* name) {
 
 ScanItemRecordset::ScanItemRecordset(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 ScanItemRecordset::~ScanItemRecordset() {
-    Close();
+    m_impl->rs.Close();
+    (void)m_impl->db.Close();
 }
 
 std::unique_ptr<ScanItemRecordset> ScanItemRecordset::Open(const std::string& path) {
@@ -50,7 +51,8 @@ std::unique_ptr<ScanItemRecordset> ScanItemRecordset::Open(const std::string& pa
 
 void ScanItemRecordset::Close() {
     m_impl->rs.Close();
-    m_impl->db.Close();
+    if (const FileError e = m_impl->db.Close(); !e.ok())
+        throw ScanItemDatabaseError(e.description);
 }
 
 bool ScanItemRecordset::MoveFirst() {

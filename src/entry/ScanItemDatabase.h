@@ -18,7 +18,8 @@ public:
     static std::unique_ptr<ScanItemRecordset> Open(const std::string& path);
     ~ScanItemRecordset() override;
 
-    // Closes the table and the database; every position is already saved by then.
+    // Closes the table and the database, saving the positions stored; throws ScanItemDatabaseError
+    // when they cannot be saved.
     void Close();
 
     bool MoveFirst() override;

@@ -108,20 +108,25 @@ std::string QuoteIdentifier(const std::string& name) {
 } // namespace
 
 QuestionDatabase::~QuestionDatabase() {
-    Close();
+    (void)Close();
 }
 
 bool QuestionDatabase::IsOpen() const {
     return m_connection != nullptr;
 }
 
-void QuestionDatabase::Close() {
+FileError QuestionDatabase::Close() {
+    FileError result;
     if (m_connection) {
-        Exec(m_connection->handle, "COMMIT");
+        if (!Exec(m_connection->handle, "COMMIT"))
+            result = DbError(DbEngineFailure, m_connection->path,
+                             "Cannot save the changes to file " + Quoted(m_connection->path) + ": " +
+                                 sqlite3_errmsg(m_connection->handle) + ".");
         sqlite3_close(m_connection->handle);
         m_connection->handle = nullptr;
         m_connection.reset();
     }
+    return result;
 }
 
 FileError QuestionDatabase::Open(const std::string& path) {

@@ -98,7 +98,8 @@ public:
     [[nodiscard]] FileError Open(const std::string& path);
     bool IsOpen() const;
     const std::string& path() const { return m_path; }
-    void Close();
+    // Commits the changes of Recordset::Update and closes; fails when they cannot be saved.
+    FileError Close();
 
     // Table names in creation order, without SQLite's own tables.
     [[nodiscard]] FileError TableNames(std::vector<std::string>& names) const;
