@@ -20,8 +20,13 @@ int List(const std::vector<std::string>& args) {
         return 1;
     }
     for (int i = 1; i <= count; ++i) {
-        const QByteArray name = FromCp1252(table[static_cast<std::size_t>(i)].Name.view()).toUtf8();
-        std::printf("%d-%s\n", i, name.constData());
+        QString name = FromCp1252(table[static_cast<std::size_t>(i)].Name.view());
+        // A control byte in a damaged record must not break the one-line-per-client output.
+        for (QChar& c : name)
+            if (c.category() == QChar::Other_Control)
+                c = u'?';
+        const QByteArray line = QByteArray::number(i) + '-' + name.toUtf8() + '\n';
+        std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stdout);
     }
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }

@@ -22,6 +22,11 @@ printf 'Jos\xe9 M\x9cller%*s' 14 '' > "$work/one.trv"
 head -c 210 /dev/zero | tr '\0' ' ' >> "$work/one.trv"
 [ "$("$cli" list "$work/one.trv" 2>/dev/null)" = "1-José Mœller              " ] || fail "Windows-1252 name"
 
+# Control bytes of a damaged record never split or cut its line.
+printf 'Bad\nName\0Here%*s' 12 '' > "$work/ctl.trv"
+head -c 210 /dev/zero | tr '\0' ' ' >> "$work/ctl.trv"
+[ "$("$cli" list "$work/ctl.trv" 2>/dev/null)" = "1-Bad?Name?Here            " ] || fail "control bytes"
+
 : > "$work/empty.trv"
 [ -z "$("$cli" list "$work/empty.trv")" ] || fail "empty file lists something"
 
