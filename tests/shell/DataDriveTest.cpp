@@ -130,7 +130,8 @@ TEST_F(DataDriveTest, EveryFailureFromTheMenuReturnsToThePreviousFolder) {
     ChooseInDriveWindow(0); // any other error: its message, then back
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text, "Error 9:Subscript out of range");
+    EXPECT_EQ(messages.calls[0].text.toStdString(),
+              "Error 9:Subscript out of range\n\nFile: " + bad.file("DATA401.TRV"));
 
     volumes = {{QString::fromStdString(bad.file("missing")), {}, true}};
     ChooseInDriveWindow(0); // "No" to the question
@@ -185,7 +186,8 @@ TEST_F(DataDriveTest, FullMediumReportsDiskFullAndKeepsThePreviousFolder) {
     ChooseInDriveWindow(0);
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text, "Error 61:Disk full");
+    EXPECT_EQ(messages.calls[0].text.toStdString(),
+              "Error 61:Disk full\n\nFile: " + medium.file("checkWriteTest"));
     EXPECT_EQ(DataDrive, data.path());
     EXPECT_FALSE(fs::exists(medium.file("checkWriteTest")));
 }

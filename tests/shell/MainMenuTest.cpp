@@ -171,9 +171,9 @@ TEST_F(MainMenuTest, UnloadableClientFileIsReportedWithItsNameAndEndsTheProgram)
     auto w = Start();
     EXPECT_FALSE(w->isVisible());
     ASSERT_EQ(messages.calls.size(), 2u);
-    EXPECT_EQ(messages.calls[0].text, "Error 9:Subscript out of range");
-    EXPECT_EQ(messages.calls[1].text.toStdString(),
-              "Error 9:Subscript out of range\n\nClient file: " + data.file("DATA401.TRV"));
+    for (const auto& call : messages.calls)
+        EXPECT_EQ(call.text.toStdString(),
+                  "Error 9:Subscript out of range\n\nFile: " + data.file("DATA401.TRV"));
     EXPECT_EQ(messages.calls[1].title, "Tarvos");
     EXPECT_EQ(data.read("DATA401.TRV"), ManyRecords(52));
     EXPECT_TRUE(ClientFile.empty());
@@ -223,7 +223,7 @@ TEST_F(MainMenuTest, StartupHandlerPicksTheMessageByNumber) {
     EXPECT_TRUE(messages.calls.back().text.startsWith("Data disk write protected!"));
     messages.Answer(vbOK);
     EXPECT_FALSE(StartupErrorRetry(FileError{10005, "Input/output error", "/m/DATA401.TRV"}));
-    EXPECT_EQ(messages.calls.back().text, "Error 10005:Input/output error\n\nClient file: /m/DATA401.TRV");
+    EXPECT_EQ(messages.calls.back().text, "Error 10005:Input/output error\n\nFile: /m/DATA401.TRV");
     EXPECT_EQ(messages.calls.back().buttonsAndIcon, vbOKOnly);
 }
 

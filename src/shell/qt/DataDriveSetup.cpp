@@ -102,7 +102,7 @@ DriveSetup SetUpDataDrive(bool AtStartup) {
                     break; // the same step again
                 return AtStartup ? DriveSetup::Ended : RestorePrevious(previous);
             case Handling::Other:
-                MsgBox(QString::fromStdString(err.message()), vbOKOnly, AppTitle());
+                MsgBox(UnexpectedErrorText(err), vbOKOnly, AppTitle());
                 return AtStartup ? DriveSetup::Ended : RestorePrevious(previous);
             }
         }

@@ -8,6 +8,13 @@ bool AskWriteProtectedRetry() {
                   vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
 }
 
+QString UnexpectedErrorText(const FileError& err) {
+    QString text = QString::fromStdString(err.message());
+    if (!err.path.empty())
+        text += QStringLiteral("\n\nFile: ") + QString::fromLocal8Bit(err.path);
+    return text;
+}
+
 bool StartupErrorRetry(const FileError& err) {
     switch (err.number) {
     case 52:
@@ -21,12 +28,8 @@ bool StartupErrorRetry(const FileError& err) {
                       vbOKCancel | vbCritical, QStringLiteral("Data Disk Error")) == vbOK;
     case 70:
         return AskWriteProtectedRetry();
-    default: {
-        QString text = QString::fromStdString(err.message());
-        if (!err.path.empty())
-            text += QStringLiteral("\n\nClient file: ") + QString::fromLocal8Bit(err.path);
-        MsgBox(text, vbOKOnly, AppTitle());
+    default:
+        MsgBox(UnexpectedErrorText(err), vbOKOnly, AppTitle());
         return false;
-    }
     }
 }

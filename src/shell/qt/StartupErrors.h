@@ -8,6 +8,9 @@
 // step, false when the program is to end.
 bool StartupErrorRetry(const FileError& err);
 
+// "Error n:description" of an unexpected failure, followed by the file it concerns when it names one.
+QString UnexpectedErrorText(const FileError& err);
+
 // "Data disk write protected!" with its OK and Cancel buttons and stop icon; true for OK. Start-up and
 // the data-drive set-up both ask it.
 bool AskWriteProtectedRetry();
