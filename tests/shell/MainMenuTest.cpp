@@ -233,7 +233,7 @@ TEST_F(MainMenuTest, SecondCopyRaisesTheFirstAndTouchesNoFile) {
     QSignalSpy raised(&first, &SingleInstance::raiseRequested);
     auto w = Start();
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(w->windowTitle(), "Tarvos duplicate instance.");
+    EXPECT_EQ(w->windowTitle(), "... duplicate instance.");
     EXPECT_TRUE(raised.wait(2000) || raised.count() == 1);
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_FALSE(fs::exists(program.file("trvtest.ini")));

@@ -187,7 +187,7 @@ bool frmMainMenu::Form_Load() {
 
     m_instance = new SingleInstance(m_runtimeFolder, this);
     if (!m_instance->TryBecomeFirst()) {
-        const QString title = QStringLiteral("Tarvos duplicate instance.");
+        const QString title = QStringLiteral("... duplicate instance.");
         QApplication::setApplicationDisplayName(title);
         setWindowTitle(title);
         m_instance->SendRaise();
