@@ -6,8 +6,9 @@ set_target_properties(mkdemo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_
 set(TARVOS_DEMO_STAMP ${CMAKE_BINARY_DIR}/demo/mkdemo.stamp)
 add_custom_command(OUTPUT ${TARVOS_DEMO_STAMP}
     COMMAND mkdemo ${CMAKE_BINARY_DIR}/demo ${TARVOS_PROGRAM_DIR}/trvtest.ini
+            ${CMAKE_SOURCE_DIR}/data/scoring/items.txt
     COMMAND ${CMAKE_COMMAND} -E touch ${TARVOS_DEMO_STAMP}
-    DEPENDS mkdemo
+    DEPENDS mkdemo ${CMAKE_SOURCE_DIR}/data/scoring/items.txt
     VERBATIM)
 add_custom_target(tarvos_demo DEPENDS ${TARVOS_DEMO_STAMP})
 add_dependencies(tarvos_runtime_files tarvos_demo)

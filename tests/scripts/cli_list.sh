@@ -8,7 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-"$build/tools/mkdemo" "$work/demo" "$work/unused.ini"
+"$build/tools/mkdemo" "$work/demo" "$work/unused.ini" "$(dirname "$0")/../../data/scoring/items.txt"
 file="$work/demo/DATA401.TRV"
 before=$(md5sum < "$file")
 out=$("$cli" list "$file" 2>/dev/null)

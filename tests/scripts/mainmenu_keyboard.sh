@@ -17,7 +17,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/program" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$build"/*.TXT "$build"/TARVOS.MDB "$work/program/" 2>/dev/null || true
-"$build/tools/mkdemo" "$work/data" "$work/program/trvtest.ini"
+"$build/tools/mkdemo" "$work/data" "$work/program/trvtest.ini" "$here/../../data/scoring/items.txt"
 before=$(md5sum < "$work/data/DATA401.TRV")
 
 cat > "$work/drive.sh" <<DRIVE
