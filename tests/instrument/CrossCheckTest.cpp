@@ -15,10 +15,6 @@
 #include <sstream>
 
 namespace {
-std::size_t Sz(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // Block `name` ("[Inst2]") of a language's instruction source, as Windows-1252 lines like the tables.
 std::vector<std::string> InstructionLines(const std::string& language, const std::string& name) {
     std::ifstream in(std::string(TARVOS_SOURCE_DIR) + "/data/instructions/" + language + ".txt");

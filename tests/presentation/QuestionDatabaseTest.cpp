@@ -43,18 +43,16 @@ TEST_F(QuestionDatabaseTest, OpenRefusesMissingFilesAndNonDatabasesWithoutCreati
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(db.IsOpen());
 
-    dir.write("TARVOS.MDB", std::string("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24) +
-                                std::string(2000, '\x5a'));
-    e = db.Open(file);
-    EXPECT_EQ(e.number, DbCannotOpen);
-    EXPECT_NE(e.description.find("Jet"), std::string::npos) << e.description;
-    EXPECT_NE(e.description.find(file), std::string::npos);
-
-    for (const std::string& bytes : {std::string(), std::string("just some text, not a database\n")}) {
+    const std::string jet = std::string("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24);
+    for (auto [bytes, problem] :
+         {std::pair{jet + std::string(2000, '\x5a'), "Jet"},
+          {std::string(), "not an SQLite 3 database"},
+          {std::string("just some text, not a database\n"), "not an SQLite 3 database"}}) {
         dir.write("TARVOS.MDB", bytes);
         e = db.Open(file);
         EXPECT_EQ(e.number, DbCannotOpen);
-        EXPECT_NE(e.description.find("not an SQLite 3 database"), std::string::npos) << e.description;
+        EXPECT_NE(e.description.find(problem), std::string::npos) << e.description;
+        EXPECT_NE(e.description.find(file), std::string::npos);
         EXPECT_EQ(dir.read("TARVOS.MDB"), bytes) << "the file must be left as it was";
     }
 
