@@ -2,6 +2,7 @@
 #include "entry/MarkReading.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -47,14 +48,16 @@ protected:
 };
 
 TEST_F(MarkReadingTest, PolarConversionsRoundHalfToEven) {
-    EXPECT_EQ(Polar(2.5f, 0).x, 2);
-    EXPECT_EQ(Polar(3.5f, 0).x, 4);
-    EXPECT_EQ(Polar(-2.5f, 0).x, -2);
     // One degree moves a point 500 pixels to the right by about 9 pixels downwards.
-    EXPECT_EQ(Polar(500, 1).y, 9);
-    EXPECT_EQ(Polar(500, 90).x, 0);
+    for (auto [r, theta, x, y] : {std::tuple{2.5f, 0.f, 2, 0},
+                                  {3.5f, 0.f, 4, 0},
+                                  {-2.5f, 0.f, -2, 0},
+                                  {500.f, 1.f, 500, 9},
+                                  {500.f, 90.f, 0, 500}}) {
+        EXPECT_EQ(Polar(r, theta).x, x) << r << " " << theta;
+        EXPECT_EQ(Polar(r, theta).y, y) << r << " " << theta;
+    }
     EXPECT_THROW(Polar(40000, 0), ScanReadError);
-
     ScanPoint p = At(0, -7);
     XYToPolar(p);
     EXPECT_FLOAT_EQ(p.r, 7);
@@ -95,46 +98,12 @@ TEST_F(MarkReadingTest, RegistrationFindsBothBoxesAndTheSkew) {
     EXPECT_EQ(RegisterSheet(page), Registration::NoReferenceBox);
     Fill(page, 790, 20, 20, 20, 100); // a reference box must be pure black
     EXPECT_EQ(RegisterSheet(page), Registration::NoReferenceBox);
-}
-
-TEST_F(MarkReadingTest, AnchorSearchIgnoresSpecksAndStraysAndTakesTheLeftmostHit) {
-    ScanDC = ScanSurface(&page);
-    Speck(page, 20, 20, 19);       // 19 dark pixels in an 8 x 8 square are no box
-    Fill(page, 0, 0, 7, 140, 128); // strays left of x = 7 lie outside the window
-    EXPECT_FALSE(FindAnchorBox());
-    Speck(page, 20, 20, 20);
-    ASSERT_TRUE(FindAnchorBox());
-    EXPECT_EQ(AnchorPoint.x, 20);
-    EXPECT_EQ(AnchorPoint.y, 20);
-    // A lower hit further left keeps the first hit's row.
-    Fill(page, 15, 40, 10, 10);
-    ASSERT_TRUE(FindAnchorBox());
-    EXPECT_EQ(AnchorPoint.x, 15);
-    EXPECT_EQ(AnchorPoint.y, 20);
-}
-
-TEST_F(MarkReadingTest, DarkPageEdgeIsNoReferenceBox) {
-    // The square tested at the right end of the window hangs over the page edge, which reads as
+    // With the anchor at x = 47 the window's last square hangs over the page edge, which reads as
     // white: a two-pixel dark border does not pass for the box.
+    page = WhitePage();
     Fill(page, 47, 30, 20, 20);
     Fill(page, 848, 0, 2, 200);
     EXPECT_EQ(RegisterSheet(page), Registration::NoReferenceBox);
-}
-
-TEST_F(MarkReadingTest, ReadersFollowTheSkew) {
-    // Reference 14 pixels low over 787: about one degree.
-    Fill(page, 20, 20, 20, 20);
-    Fill(page, 790, 34, 20, 20);
-    ASSERT_EQ(RegisterSheet(page), Registration::Registered);
-    // A small mark 500 pixels right of the anchor and 9 lower, where a straight sheet's square
-    // would hold only one row of it.
-    Fill(page, 20 + 500 + 5, 20 + 9 + 5, 5, 5);
-    ScanItemList items({{"row", 500, 0, 25, 0, 2, 1, 0, 0}});
-    items.MoveFirst();
-    std::string text;
-    ReadBubbleRow(items, text, 1);
-    EXPECT_EQ(text, "1");
-    EXPECT_EQ(items.rows()[0].y, 9);
 }
 
 class ReaderTest : public MarkReadingTest {

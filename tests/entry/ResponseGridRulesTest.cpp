@@ -3,15 +3,17 @@
 #include <gtest/gtest.h>
 
 TEST(ResponseGridRules, AnswerTypesFromTheSecondAnswer) {
-    EXPECT_EQ(AnswerTypeOf("False"), 0);
-    EXPECT_EQ(AnswerTypeOf("False, mostly"), 0);
-    EXPECT_EQ(AnswerTypeOf("No"), 1);
-    EXPECT_EQ(AnswerTypeOf("No, never"), 2) << "only the exact text No is a yes/no item";
-    EXPECT_EQ(AnswerTypeOf("Sometimes"), 3);
-    EXPECT_EQ(AnswerTypeOf("Mostly True"), 4);
-    EXPECT_EQ(AnswerTypeOf("Often"), 5);
-    EXPECT_EQ(AnswerTypeOf("false"), 2);
-    EXPECT_EQ(AnswerTypeOf(""), 2);
+    // Only the exact text "No" is a yes/no item; the prefixes are case-sensitive.
+    for (auto [answer2, type] : {std::pair{"False", 0},
+                                 {"False, mostly", 0},
+                                 {"No", 1},
+                                 {"No, never", 2},
+                                 {"Sometimes", 3},
+                                 {"Mostly True", 4},
+                                 {"Often", 5},
+                                 {"false", 2},
+                                 {"", 2}})
+        EXPECT_EQ(AnswerTypeOf(answer2), type) << answer2;
 }
 
 TEST(ResponseGridRules, ShortScannedStringIsCompletedWithNoAnswer) {

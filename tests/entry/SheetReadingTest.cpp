@@ -9,10 +9,6 @@
 
 namespace {
 
-const SheetLayout& Layout() {
-    return AnswerSheetLayout();
-}
-
 // What a reader gives for a location with `bubble` marked (-1 = none).
 std::string Expected(const SheetLocation& loc, int bubble) {
     if (loc.kind == LocationKind::DigitColumn || loc.kind == LocationKind::CountRow)
@@ -24,7 +20,7 @@ std::string Expected(const SheetLocation& loc, int bubble) {
 std::vector<std::string> ReadEachLocation(ScanItemList& items) {
     std::vector<std::string> texts;
     items.MoveFirst();
-    for (const SheetLocation& loc : Layout().locations) {
+    for (const SheetLocation& loc : AnswerSheetLayout().locations) {
         if (!texts.empty())
             items.MoveNext();
         std::string text;
@@ -50,7 +46,7 @@ TEST_F(SheetReadingTest, BlankSheetRegistersExactlyAndHasNothingBlackNearAnyBubb
     ASSERT_EQ(blank.size(), QSize(850, 1400));
     const PreparedPage page = PrepareImage(blank);
     ASSERT_EQ(RegisterSheet(page), Registration::Registered);
-    const SheetLayout& layout = Layout();
+    const SheetLayout& layout = AnswerSheetLayout();
     EXPECT_EQ(AnchorPoint.x, layout.anchor.x);
     EXPECT_EQ(AnchorPoint.y, layout.anchor.y);
     EXPECT_EQ(ReferencePoint.x, layout.reference.x + layout.reference.size - 3 - layout.anchor.x);
@@ -83,7 +79,7 @@ TEST_F(SheetReadingTest, BlankSheetRegistersExactlyAndHasNothingBlackNearAnyBubb
 }
 
 TEST_F(SheetReadingTest, PencilledSheetsReadBackExactlyUnderSkewShiftAndSpeckle) {
-    const SheetLayout& layout = Layout();
+    const SheetLayout& layout = AnswerSheetLayout();
     const QImage& blank = BlankSheetImage();
     std::mt19937 rng(20261206);
     std::uniform_real_distribution<double> skew(-1, 1), shift(-4, 4), coverage(0.7, 0.95), radius(5.2, 6.2);

@@ -3,6 +3,7 @@
 // for; every paragraph file with every range the report can look up.
 #include "ShippedInstrument.h"
 
+#include "entry/ResponseGridRules.h"
 #include "scoring/ReportBlocks.h"
 #include "scoring/Scoring.h"
 #include "shell/Cp1252.h"
@@ -14,10 +15,6 @@
 #include <sstream>
 
 namespace {
-std::size_t Sz(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // Block `name` ("[Inst2]") of a language's instruction source, as Windows-1252 lines like the tables.
 std::vector<std::string> InstructionLines(const std::string& language, const std::string& name) {
     std::ifstream in(std::string(TARVOS_SOURCE_DIR) + "/data/instructions/" + language + ".txt");
@@ -34,13 +31,11 @@ std::vector<std::string> InstructionLines(const std::string& language, const std
     return block;
 }
 
-// The answer types of the keying grid, by the first characters of the English second answer.
-int GridAnswerType(const std::string& answer2) {
-    const std::pair<const char*, int> prefixes[] = {{"False", 0}, {"Somet", 3}, {"Mostl", 4}, {"Often", 5}};
-    for (auto [prefix, type] : prefixes)
-        if (answer2.rfind(prefix, 0) == 0)
-            return type;
-    return answer2 == "No" ? 1 : 2;
+bool IsWave(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    char head[12] = {};
+    in.read(head, sizeof head);
+    return in && std::string(head, 4) == "RIFF" && std::string(head + 8, 4) == "WAVE";
 }
 
 int AnswerCount(const ItemRecord& item) {
@@ -97,10 +92,27 @@ TEST(ShippedDatabase, ItemTablesAgreeWithTheSectionsTheGridAndTheInstructions) {
 
     // The grid sorts the items by their English second answer into exactly the three sections.
     for (const ItemRecord& item : d.english)
-        EXPECT_EQ(GridAnswerType(item.Answers[1].value_or("")), item.ID <= 108   ? 0
-                                                                : item.ID <= 139 ? 3
-                                                                                 : 2)
+        EXPECT_EQ(AnswerTypeOf(item.Answers[1].value_or("")), item.ID <= 108   ? 0
+                                                              : item.ID <= 139 ? 3
+                                                                               : 2)
             << "item " << item.ID << ": " << item.Answers[1].value_or("");
+}
+
+TEST(ShippedDatabase, EveryAudioStemHasItsWaveFileInBothLanguages) {
+    const ShippedInstrument& d = Shipped();
+    ASSERT_TRUE(d.database.ok()) << d.database.description;
+    for (const auto* table : {&d.english, &d.spanish}) {
+        const std::string language = table == &d.english ? "English" : "Spanish";
+        std::vector<std::string> wanted = {"Inst0.wav", "Inst1.wav", "Inst2.wav", "Inst3.wav"};
+        for (const ItemRecord& item : *table) {
+            wanted.push_back(AudioRequestName(item.QuestionAudio));
+            for (std::size_t k = 0; k < 5; ++k)
+                if (AnswerPresent(item.Answers[k]))
+                    wanted.push_back(AudioRequestName(item.ChoiceAudio[k]));
+        }
+        for (const auto& name : wanted)
+            EXPECT_TRUE(IsWave(AudioFileName(d.folder, language, name))) << language << ": " << name;
+    }
 }
 
 TEST(ShippedReportTexts, ItemLinesBelongToTheirItemsAndAnswers) {

@@ -10,10 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::size_t Sz(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // The items of a data file read as the program reads it: `fieldReads` field reads (all, when
 // negative), then line reads to the end. A read past the end of the file ends the count.
 std::size_t ItemsIn(const std::string& bytes, int fieldReads = -1) {

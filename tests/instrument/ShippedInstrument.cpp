@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 ShippedInstrument LoadShipped() {
@@ -91,16 +92,8 @@ std::size_t SharedStems(const std::string& a, const std::string& b) {
 
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> out;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        out.push_back(line);
-        start = end + 1;
-    }
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
     return out;
 }

@@ -34,5 +34,9 @@ const ShippedInstrument& Shipped();
 std::set<std::string> WordStems(const std::string& text);
 std::size_t SharedStems(const std::string& a, const std::string& b);
 
+inline std::size_t Sz(int i) {
+    return static_cast<std::size_t>(i);
+}
+
 // The lines of `bytes` (CR LF or LF ends).
 std::vector<std::string> Lines(const std::string& bytes);

@@ -4,13 +4,8 @@
 
 #include <QProcess>
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <set>
-
-namespace fs = std::filesystem;
 
 namespace {
 const std::vector<std::string> Ratings = {"Rare or Never", "Sometimes", "Often", "Very Often or Always"};
@@ -88,10 +83,9 @@ TEST_F(DatabaseBuildTest, BuildsItemTablesLayoutAndRecordingScripts) {
     ASSERT_TRUE(LoadItemTable(db, "Spanish", spanish).ok());
     EXPECT_EQ(spanish[0].TestQuestion, "\xBF"
                                        "Est\xE1 de acuerdo con la frase 1");
-    EXPECT_EQ(english[0].QuestionAudio, std::optional<std::string>("Q001"));
     // Absent answers occur both as Null and as empty texts, never with an audio stem.
     bool null = false, empty = false;
-    std::set<std::string> trueStems, stems;
+    std::set<std::string> stems;
     for (const auto& item : english) {
         for (std::size_t k = 0; k < 5; ++k) {
             const bool present = AnswerPresent(item.Answers[k]);
@@ -102,13 +96,9 @@ TEST_F(DatabaseBuildTest, BuildsItemTablesLayoutAndRecordingScripts) {
             if (present)
                 stems.insert(*item.ChoiceAudio[k]);
         }
-        if (item.ID <= 108)
-            trueStems.insert(item.ChoiceAudio[0].value_or(""));
     }
     EXPECT_TRUE(null && empty);
-    EXPECT_EQ(trueStems, std::set<std::string>{"A001"});
     EXPECT_EQ(stems.size(), 2u + 4u + 3u + 10u); // shared answers share one file
-    EXPECT_EQ(english[109].ChoiceAudio[1], std::optional<std::string>("A004"));
 
     Recordset rs;
     ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
@@ -135,22 +125,19 @@ TEST_F(DatabaseBuildTest, FaultySourcesFailWithFileAndLineAndKeepTheOldDatabase)
     struct Fault {
         std::string file, content, where, problem;
     };
-    const std::string choice140 = "    Choice B140\n";
+    auto line = [](int id, int more = 0) { return ":" + std::to_string(ItemLine(id) + more) + ":"; };
     const std::vector<Fault> faults = {
-        {"English.txt", replace("\n5. I", "\n6. I"), ":" + std::to_string(ItemLine(5)) + ":",
-         "item 6 where item 5"},
-        {"English.txt", replace("20\n    True\n", "20\n"), ":" + std::to_string(ItemLine(20)) + ":",
-         "has 1 answers"},
-        {"English.txt", replace("7\n    True\n    False", "7\n    True\n   False"),
-         ":" + std::to_string(ItemLine(7) + 2) + ":", "indented by exactly four blanks"},
+        {"English.txt", replace("\n5. I", "\n6. I"), line(5), "item 6 where item 5"},
+        {"English.txt", replace("20\n    True\n", "20\n"), line(20), "has 1 answers"},
+        {"English.txt", replace("7\n    True\n    False", "7\n    True\n   False"), line(7, 2),
+         "indented by exactly four blanks"},
         {"English.txt", source.substr(0, source.find("149. ")), ":", "148 items"},
-        {"English.txt", replace(choice140, "    Often enough\n"), ":" + std::to_string(ItemLine(140)) + ":",
+        {"English.txt", replace("    Choice B140\n", "    Often enough\n"), line(140),
          "items 140-149 must not begin"},
         {"English.txt",
-         replace("109\n    Rare or Never\n    Sometimes", "109\n    Rare or Never\n    Seldom"),
-         ":" + std::to_string(ItemLine(109)) + ":", "must begin with \"Somet\""},
-        {"English.txt", replace("statement 3\n", "statement \xE4\xB8\xAD\n"),
-         ":" + std::to_string(ItemLine(3)) + ":", "Windows-1252"},
+         replace("109\n    Rare or Never\n    Sometimes", "109\n    Rare or Never\n    Seldom"), line(109),
+         "must begin with \"Somet\""},
+        {"English.txt", replace("statement 3\n", "statement \xE4\xB8\xAD\n"), line(3), "Windows-1252"},
         {"English-inst.txt", "[Inst0]\nA.\n[Inst1]\nB.\n[Inst2]\nC.\n", ":", "no text for [Inst3]"},
         {"layout.tsv", "Name\t1\t2\t3\t4\tfive\t1\n", ":1:", "whole numbers"},
     };

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <numeric>
+#include <tuple>
 
 namespace {
 const char* ItemColumns = "(ID INTEGER, TestQuestion TEXT, QuestionAudio TEXT, ANSWER1 TEXT, ANSWER2 TEXT, "
@@ -21,9 +23,8 @@ std::string ItemRows(const std::string& table, const std::vector<int>& ids) {
 }
 
 std::vector<int> Ids(int from, int to) {
-    std::vector<int> ids;
-    for (int i = from; i <= to; ++i)
-        ids.push_back(i);
+    std::vector<int> ids(static_cast<std::size_t>(to - from + 1));
+    std::iota(ids.begin(), ids.end(), from);
     return ids;
 }
 
@@ -42,18 +43,16 @@ TEST_F(QuestionDatabaseTest, OpenRefusesMissingFilesAndNonDatabasesWithoutCreati
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(db.IsOpen());
 
-    dir.write("TARVOS.MDB", std::string("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24) +
-                                std::string(2000, '\x5a'));
-    e = db.Open(file);
-    EXPECT_EQ(e.number, DbCannotOpen);
-    EXPECT_NE(e.description.find("Jet"), std::string::npos) << e.description;
-    EXPECT_NE(e.description.find(file), std::string::npos);
-
-    for (const std::string& bytes : {std::string(), std::string("just some text, not a database\n")}) {
+    const std::string jet = std::string("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24);
+    for (auto [bytes, problem] :
+         {std::pair{jet + std::string(2000, '\x5a'), "Jet"},
+          {std::string(), "not an SQLite 3 database"},
+          {std::string("just some text, not a database\n"), "not an SQLite 3 database"}}) {
         dir.write("TARVOS.MDB", bytes);
         e = db.Open(file);
         EXPECT_EQ(e.number, DbCannotOpen);
-        EXPECT_NE(e.description.find("not an SQLite 3 database"), std::string::npos) << e.description;
+        EXPECT_NE(e.description.find(problem), std::string::npos) << e.description;
+        EXPECT_NE(e.description.find(file), std::string::npos);
         EXPECT_EQ(dir.read("TARVOS.MDB"), bytes) << "the file must be left as it was";
     }
 
@@ -91,23 +90,23 @@ TEST_F(QuestionDatabaseTest, OpenIsExclusiveUntilClosed) {
 }
 
 TEST_F(QuestionDatabaseTest, TablesListInCreationOrderAndLanguagesMatchExactly) {
-    const std::string other = dir.file("other.mdb");
     Sql(file,
         "CREATE TABLE Zeta (ID INTEGER); CREATE TABLE Spanish (ID INTEGER);"
         "CREATE TABLE Counter (n INTEGER PRIMARY KEY AUTOINCREMENT); INSERT INTO Counter DEFAULT VALUES;"
         "CREATE TABLE English (ID INTEGER); CREATE TABLE ScanItem (x);");
-    Sql(other, "CREATE TABLE SPANISH (ID INTEGER); CREATE TABLE english (ID INTEGER);");
-    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
-        {file, {"Zeta", "Spanish", "Counter", "English", "ScanItem"}}, {other, {"SPANISH", "english"}}};
-    const std::vector<std::vector<std::string>> offered = {{"Spanish", "English"}, {}};
-    for (std::size_t i = 0; i < cases.size(); ++i) {
+    Sql(dir.file("other.mdb"), "CREATE TABLE SPANISH (ID INTEGER); CREATE TABLE english (ID INTEGER);");
+    using Names = std::vector<std::string>;
+    for (const auto& [path, tables, languages] :
+         {std::tuple{file, Names{"Zeta", "Spanish", "Counter", "English", "ScanItem"},
+                     Names{"Spanish", "English"}},
+          {dir.file("other.mdb"), Names{"SPANISH", "english"}, Names{}}}) {
         QuestionDatabase db;
-        ASSERT_TRUE(db.Open(cases[i].first).ok());
-        std::vector<std::string> names, languages;
+        ASSERT_TRUE(db.Open(path).ok());
+        Names names, offered;
         ASSERT_TRUE(db.TableNames(names).ok());
-        EXPECT_EQ(names, cases[i].second);
-        ASSERT_TRUE(LanguageTables(db, languages).ok());
-        EXPECT_EQ(languages, offered[i]);
+        EXPECT_EQ(names, tables);
+        ASSERT_TRUE(LanguageTables(db, offered).ok());
+        EXPECT_EQ(offered, languages);
     }
 }
 
@@ -168,35 +167,31 @@ TEST_F(QuestionDatabaseTest, FieldsReadNullEmptyAndWindows1252ByCaseInsensitiveN
 TEST_F(QuestionDatabaseTest, ScanItemPositionsAreUpdatedAndPersist) {
     Sql(file, "CREATE TABLE ScanItem (LocationName TEXT, x INTEGER, y INTEGER, r REAL, dimx INTEGER);"
               "INSERT INTO ScanItem VALUES ('Name', 0, 0, 120.5, 26), ('ID', 0, 0, 300, 1);");
-    for (int pass = 0; pass < 2; ++pass) {
-        QuestionDatabase db;
-        ASSERT_TRUE(db.Open(file).ok());
-        Recordset rs;
-        ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
-        if (pass == 0) {
-            EXPECT_EQ(rs.SetField("x", 1).number, DbUpdateWithoutEdit);
-            ASSERT_TRUE(rs.MoveNext().ok());
-            ASSERT_TRUE(rs.Edit().ok());
-            EXPECT_EQ(rs.SetField("z", 1).number, DbFieldNotFound);
-            ASSERT_TRUE(rs.SetField("X", 123).ok());
-            ASSERT_TRUE(rs.SetField("y", -45).ok());
-            ASSERT_TRUE(rs.Update().ok());
-            EXPECT_EQ(Joined(rs, {"x", "y"}), "123|-45|");
-            // An edit dropped by a move is not written.
-            ASSERT_TRUE(rs.MoveFirst().ok());
-            ASSERT_TRUE(rs.Edit().ok());
-            ASSERT_TRUE(rs.SetField("x", 999).ok());
-            ASSERT_TRUE(rs.MoveNext().ok());
-            EXPECT_EQ(rs.Update().number, DbUpdateWithoutEdit);
-            Recordset query;
-            ASSERT_TRUE(db.OpenQuery("Select * from [ScanItem]", query).ok());
-            EXPECT_EQ(query.Edit().number, DbReadOnly);
-            continue;
-        }
-        EXPECT_EQ(Joined(rs, {"LocationName", "x", "y", "r"}), "Name|0|0|120.5|");
-        ASSERT_TRUE(rs.MoveNext().ok());
-        EXPECT_EQ(Joined(rs, {"LocationName", "x", "y", "dimx"}), "ID|123|-45|1|");
-    }
+    QuestionDatabase db;
+    ASSERT_TRUE(db.Open(file).ok());
+    Recordset rs;
+    ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
+    EXPECT_EQ(rs.SetField("x", 1).number, DbUpdateWithoutEdit);
+    ASSERT_TRUE(rs.MoveNext().ok());
+    ASSERT_TRUE(rs.Edit().ok());
+    EXPECT_EQ(rs.SetField("z", 1).number, DbFieldNotFound);
+    ASSERT_TRUE(rs.SetField("X", 123).ok() && rs.SetField("y", -45).ok() && rs.Update().ok());
+    EXPECT_EQ(Joined(rs, {"x", "y"}), "123|-45|");
+    // An edit dropped by a move is not written.
+    ASSERT_TRUE(rs.MoveFirst().ok() && rs.Edit().ok() && rs.SetField("x", 999).ok() && rs.MoveNext().ok());
+    EXPECT_EQ(rs.Update().number, DbUpdateWithoutEdit);
+    Recordset query;
+    ASSERT_TRUE(db.OpenQuery("Select * from [ScanItem]", query).ok());
+    EXPECT_EQ(query.Edit().number, DbReadOnly);
+
+    query.Close();
+    rs.Close();
+    db.Close(); // reopened: the update persisted, nothing else changed
+    ASSERT_TRUE(db.Open(file).ok());
+    ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
+    EXPECT_EQ(Joined(rs, {"LocationName", "x", "y", "r"}), "Name|0|0|120.5|");
+    ASSERT_TRUE(rs.MoveNext().ok());
+    EXPECT_EQ(Joined(rs, {"LocationName", "x", "y", "dimx"}), "ID|123|-45|1|");
 }
 
 TEST_F(QuestionDatabaseTest, ItemTablesAreCheckedForCountRangeOrderAndFields) {

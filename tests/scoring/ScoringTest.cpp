@@ -226,16 +226,11 @@ TEST_F(ScoringTest, Item149CountsByItsAnswerInAlcoholAndDrugSlices) {
 }
 
 TEST_F(ScoringTest, ArrestFloorsRaiseAlcoholAndDrugsAndSetTheirFlags) {
-    for (auto [arrests, table, percentile, flag] : {std::tuple{"1", 30, 40, 1},
-                                                    {"1", 45, 45, 0},
-                                                    {"2", 30, 61, 1},
-                                                    {"3", 30, 72, 1},
-                                                    {"4", 30, 80, 1},
-                                                    {"5", 30, 89, 1},
-                                                    {"9", 30, 89, 1},
-                                                    {"0", 30, 30, 0},
-                                                    {"N", 30, 30, 0},
-                                                    {"4", 80, 80, 0}})
+    // clang-format off
+    for (auto [arrests, table, percentile, flag] : {std::tuple{"1", 30, 40, 1}, {"1", 45, 45, 0}, {"2", 30, 61, 1},
+             {"3", 30, 72, 1}, {"4", 30, 80, 1}, {"5", 30, 89, 1}, {"9", 30, 89, 1}, {"0", 30, 30, 0},
+             {"N", 30, 30, 0}, {"4", 80, 80, 0}})
+        // clang-format on
         for (int s : {2, 3}) {
             SetUp();
             for (int raw = 1; raw <= 20; ++raw)
@@ -251,11 +246,10 @@ TEST_F(ScoringTest, ArrestFloorsRaiseAlcoholAndDrugsAndSetTheirFlags) {
 }
 
 TEST_F(ScoringTest, NormGroupsFollowGenderAndRace) {
-    for (auto [gender, race, g, r] : {std::tuple{"0", "0", 1, 1},
-                                      {"1", "4", 1, 1},
-                                      {"2", "2", 2, 2},
-                                      {"1", "3", 1, 3},
-                                      {"2", "6", 2, 1}}) {
+    // clang-format off
+    for (auto [gender, race, g, r] :
+         {std::tuple{"0", "0", 1, 1}, {"1", "4", 1, 1}, {"2", "2", 2, 2}, {"1", "3", 1, 3}, {"2", "6", 2, 1}}) {
+        // clang-format on
         SetUp();
         for (int rr = 1; rr <= 3; ++rr)
             for (int gg = 1; gg <= 2; ++gg) {
