@@ -10,6 +10,7 @@
 #include "shell/qt/frmDriveSelect.h"
 #include "support/MessageScript.h"
 #include "support/ModalHelper.h"
+#include "support/RegistrationFixture.h"
 #include "support/TempDir.h"
 
 #include <QComboBox>
@@ -39,12 +40,8 @@ protected:
     // Client file bytes with one record per name (or `n` numbered clients).
     static std::string Records(std::initializer_list<std::string> names) {
         std::string bytes;
-        for (const auto& n : names) {
-            ClientRecord r;
-            r.Name = n;
-            r.Responses = std::string(ItemCount, '1');
-            bytes += r.ToBytes();
-        }
+        for (const auto& n : names)
+            bytes += SampleClient(n).ToBytes();
         return bytes;
     }
     static std::string ManyRecords(int n) {
