@@ -16,10 +16,9 @@ QString Folder(const TempDir& d) {
     return QString::fromStdString(d.path());
 }
 
-// The real program on a private program, data and runtime folder, offscreen.
-class ProgramCopy {
-public:
-    explicit ProgramCopy(const TempDir& program, const TempDir& runtime) {
+// The real program on a private program and runtime folder, offscreen.
+struct ProgramCopy {
+    ProgramCopy(const TempDir& program, const TempDir& runtime) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("TARVOS_PROGRAM_DIR", Folder(program));

@@ -2,7 +2,7 @@
 // Shared set-up for the registration windows' tests: a data folder with a client file, a fixed
 // today, every message box recorded and answered, the bell counter reset.
 #include "clients/ClientRecord.h"
-#include "shell/qt/MsgBox.h"
+#include "support/MessageScript.h"
 #include "support/TempDir.h"
 
 #include <QString>

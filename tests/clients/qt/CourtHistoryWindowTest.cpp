@@ -38,9 +38,7 @@ TEST_F(CourtHistoryWindowTest, EachItemIsCheckedOnEnterWithItsRangeMessage) {
         EXPECT_EQ(FocusName(), "txtAgeAtFirstArrest");
         EXPECT_EQ(f->msgPanel->text(), "Type a value 5 to 99 or N for Not Available, then press Enter.");
         TypeEnter("4");
-        EXPECT_EQ(LastMessage(), Range1);
-        EXPECT_EQ(messages.back().title, "Data Entry Error");
-        EXPECT_EQ(messages.back().buttonsAndIcon, vbOKOnly | vbCritical);
+        EXPECT_EQ(messages.back(), (MsgBoxCall{Range1, vbOKOnly | vbCritical, "Data Entry Error"}));
         EXPECT_EQ(FocusName(), "txtAgeAtFirstArrest");
         EXPECT_EQ(f->txtItem[0]->text(), "4") << "a refused item keeps its text";
         TypeEnter("n");
