@@ -8,13 +8,6 @@
 using namespace std::chrono;
 
 namespace {
-std::string Records(int n) {
-    std::string bytes;
-    for (int i = 1; i <= n; ++i)
-        bytes += SampleClient("Client " + std::to_string(i)).ToBytes();
-    return bytes;
-}
-
 class ClientFileTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetClientFileState(); }
@@ -59,7 +52,7 @@ TEST_F(ClientFileTest, EstablishCreatesAnEmptyFileAndRefusesBadFolders) {
 
 TEST_F(ClientFileTest, CountRoundsAPartialRecordToNearestAndFiftyOneLoad) {
     for (auto [extra, expected] : {std::pair{118, 3}, std::pair{117, 2}, std::pair{0, 2}}) {
-        dir.write("DATA401.TRV", Records(2) + std::string(static_cast<std::size_t>(extra), 'x'));
+        dir.write("DATA401.TRV", ManyRecords(2) + std::string(static_cast<std::size_t>(extra), 'x'));
         const std::string before = dir.read("DATA401.TRV");
         ASSERT_TRUE(EstablishClientFile(dir.path()).ok());
         EXPECT_EQ(ClientCount, expected) << extra;
@@ -67,14 +60,14 @@ TEST_F(ClientFileTest, CountRoundsAPartialRecordToNearestAndFiftyOneLoad) {
         EXPECT_EQ(dir.read("DATA401.TRV"), before) << "loading must never write";
     }
     EXPECT_EQ(ClientTable[3].Name.str(), std::string(25, ' ')) << "missing bytes read as blanks";
-    dir.write("DATA401.TRV", Records(51));
+    dir.write("DATA401.TRV", ManyRecords(51));
     ASSERT_TRUE(EstablishClientFile(dir.path()).ok());
     EXPECT_EQ(ClientCount, 51);
     EXPECT_EQ(ClientTable[51].Name.trimmed(), "Client 51");
 }
 
 TEST_F(ClientFileTest, SaveExtendsByOneRecordAndRewritesOnlyItsOwn) {
-    dir.write("DATA401.TRV", Records(3));
+    dir.write("DATA401.TRV", ManyRecords(3));
     ASSERT_TRUE(EstablishClientFile(dir.path()).ok());
     const std::string before = dir.read("DATA401.TRV");
 

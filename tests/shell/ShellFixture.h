@@ -37,19 +37,6 @@ protected:
         ResetDataDrive();
     }
 
-    // Client file bytes with one record per name (or `n` numbered clients).
-    static std::string Records(std::initializer_list<std::string> names) {
-        std::string bytes;
-        for (const auto& n : names)
-            bytes += SampleClient(n).ToBytes();
-        return bytes;
-    }
-    static std::string ManyRecords(int n) {
-        std::string bytes;
-        for (int i = 1; i <= n; ++i)
-            bytes += Records({"Client " + std::to_string(i)});
-        return bytes;
-    }
     void Settings(const std::string& text) const { program.write("trvtest.ini", text); }
     void RememberFolder(const std::string& folder) const {
         Settings("[Path]\r\nFilePath=" + folder + "\r\n");

@@ -30,6 +30,9 @@ void TypeEnter(const QString& text);
 
 // A complete, valid client as registration stores it.
 ClientRecord SampleClient(const std::string& name);
+// Client file bytes: one sample record per name, or `n` numbered clients.
+std::string Records(const std::vector<std::string>& names);
+std::string ManyRecords(int n);
 
 class RegistrationWindowTest : public ::testing::Test {
 protected:
