@@ -16,10 +16,9 @@ QString Folder(const TempDir& d) {
     return QString::fromStdString(d.path());
 }
 
-// The real program on a private program, data and runtime folder, offscreen.
-class ProgramCopy {
-public:
-    explicit ProgramCopy(const TempDir& program, const TempDir& runtime) {
+// The real program on a private program and runtime folder, offscreen.
+struct ProgramCopy {
+    ProgramCopy(const TempDir& program, const TempDir& runtime) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("TARVOS_PROGRAM_DIR", Folder(program));
@@ -77,12 +76,10 @@ TEST(NumLockTest, LocksAndUnlocksOnARealXServer) {
     const std::string name = ":" + std::to_string(number);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return fs::exists("/tmp/.X11-unix/X" + std::to_string(number)); }, 10000));
-    EXPECT_TRUE(SetNumLockAt(name, true));
-    EXPECT_TRUE(NumLockIsOnAt(name));
-    EXPECT_TRUE(SetNumLockAt(name, false));
-    EXPECT_FALSE(NumLockIsOnAt(name));
-    EXPECT_TRUE(SetNumLockAt(name, true));
-    EXPECT_TRUE(NumLockIsOnAt(name));
+    for (bool on : {true, false, true}) {
+        EXPECT_TRUE(SetNumLockAt(name, on));
+        EXPECT_EQ(NumLockIsOnAt(name), on);
+    }
     xvfb.terminate();
     xvfb.waitForFinished(5000);
     EXPECT_FALSE(SetNumLock(true)) << "offscreen has no keyboard lights to set";

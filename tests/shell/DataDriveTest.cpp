@@ -63,9 +63,7 @@ TEST_F(DataDriveTest, SetDataFolderAdoptsOnlyLoadableFilesAndLeavesNoScratchFile
 TEST_F(DataDriveTest, FirstStartTriesDriveAWithoutAWindowNoEndsYesAsksForADrive) {
     EXPECT_EQ(SetUpDataDrive(true), DriveSetup::EndProgram);
     ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text.toStdString(), Unprompted("a:"));
-    EXPECT_EQ(messages.calls[0].buttonsAndIcon, vbYesNo);
-    EXPECT_EQ(messages.calls[0].title, "Tarvos");
+    EXPECT_EQ(messages.calls[0], (MsgBoxCall{QString::fromStdString(Unprompted("a:")), vbYesNo, "Tarvos"}));
     EXPECT_TRUE(DataDrive.empty());
 
     data.write("DATA401.TRV", Records({"Ann", "Bob"}));
@@ -159,9 +157,7 @@ TEST_F(DataDriveTest, WriteProtectedMediumAsksAndRepeatsTheWriteTest) {
     messages.Answer(vbOK, [&medium] { ASSERT_TRUE(medium.SetReadOnly(false)); }); // protection removed
     EXPECT_EQ(SetUpDataDrive(true), DriveSetup::Established);
     ASSERT_EQ(messages.calls.size(), 2u);
-    EXPECT_EQ(messages.calls[0].text, WriteProtected);
-    EXPECT_EQ(messages.calls[0].title, "Data Disk Error");
-    EXPECT_EQ(messages.calls[0].buttonsAndIcon, vbOKCancel | vbCritical);
+    EXPECT_EQ(messages.calls[0], (MsgBoxCall{WriteProtected, vbOKCancel | vbCritical, "Data Disk Error"}));
     EXPECT_EQ(ClientCount, 2);
     EXPECT_FALSE(fs::exists(medium.file("checkWriteTest")));
 

@@ -196,9 +196,7 @@ TEST_F(MainMenuTest, MediumRemovedDuringTheSplashIsAskedForAndStartUpContinues) 
     auto w = Start();
     EXPECT_TRUE(w->isVisible());
     ASSERT_EQ(messages.calls.size(), 2u);
-    EXPECT_EQ(messages.calls[0].text, NotFound);
-    EXPECT_EQ(messages.calls[0].title, "Data Disk Error");
-    EXPECT_EQ(messages.calls[0].buttonsAndIcon, vbOKCancel | vbCritical);
+    EXPECT_EQ(messages.calls[0], (MsgBoxCall{NotFound, vbOKCancel | vbCritical, "Data Disk Error"}));
     EXPECT_EQ(ListLines(*w), QStringList({"1-On Medium                "}));
 
     // Cancel ends the program.

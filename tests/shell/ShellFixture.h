@@ -10,6 +10,7 @@
 #include "shell/qt/frmDriveSelect.h"
 #include "support/MessageScript.h"
 #include "support/ModalHelper.h"
+#include "support/RegistrationFixture.h"
 #include "support/TempDir.h"
 
 #include <QComboBox>
@@ -36,23 +37,6 @@ protected:
         ResetDataDrive();
     }
 
-    // Client file bytes with one record per name (or `n` numbered clients).
-    static std::string Records(std::initializer_list<std::string> names) {
-        std::string bytes;
-        for (const auto& n : names) {
-            ClientRecord r;
-            r.Name = n;
-            r.Responses = std::string(ItemCount, '1');
-            bytes += r.ToBytes();
-        }
-        return bytes;
-    }
-    static std::string ManyRecords(int n) {
-        std::string bytes;
-        for (int i = 1; i <= n; ++i)
-            bytes += Records({"Client " + std::to_string(i)});
-        return bytes;
-    }
     void Settings(const std::string& text) const { program.write("trvtest.ini", text); }
     void RememberFolder(const std::string& folder) const {
         Settings("[Path]\r\nFilePath=" + folder + "\r\n");

@@ -4,18 +4,12 @@ MessageScript::MessageScript() {
     SetMsgBoxResponder([this](const MsgBoxCall& call) {
         calls.push_back(call);
         if (m_answers.empty()) {
-            switch (call.buttonsAndIcon & 7) {
-            case vbOKCancel:
-            case vbYesNoCancel:
-            case vbRetryCancel:
-                return static_cast<int>(vbCancel);
-            case vbYesNo:
-                return static_cast<int>(vbNo);
-            case vbAbortRetryIgnore:
-                return static_cast<int>(vbAbort);
-            default:
-                return static_cast<int>(vbOK);
-            }
+            const int buttons = call.buttonsAndIcon & 7;
+            return static_cast<int>(
+                buttons == vbYesNo                                                              ? vbNo
+                : buttons == vbAbortRetryIgnore                                                 ? vbAbort
+                : buttons == vbOKCancel || buttons == vbYesNoCancel || buttons == vbRetryCancel ? vbCancel
+                                                                                                : vbOK);
         }
         auto [result, before] = m_answers.front();
         m_answers.pop_front();

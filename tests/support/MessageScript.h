@@ -6,7 +6,15 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
+
+inline bool operator==(const MsgBoxCall& a, const MsgBoxCall& b) {
+    return a.text == b.text && a.buttonsAndIcon == b.buttonsAndIcon && a.title == b.title;
+}
+inline void PrintTo(const MsgBoxCall& c, std::ostream* os) {
+    *os << '"' << c.text.toStdString() << "\" " << c.buttonsAndIcon << " \"" << c.title.toStdString() << '"';
+}
 
 class MessageScript {
 public:

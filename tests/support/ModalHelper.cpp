@@ -48,24 +48,22 @@ void WhenModalWidget(const char* what, std::function<bool(QWidget*)> matches,
     QTimer::singleShot(10, [waiter] { Poll(waiter); });
 }
 
-void KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+static QWidget* Focus() {
     QWidget* focus = QApplication::focusWidget();
-    if (!focus) {
-        ADD_FAILURE() << "no widget has the focus for key " << key;
-        return;
-    }
-    QTest::keyClick(focus, key, modifiers);
+    if (!focus)
+        ADD_FAILURE() << "no widget has the focus for a key";
+    return focus;
+}
+
+void KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    if (QWidget* focus = Focus())
+        QTest::keyClick(focus, key, modifiers);
 }
 
 void TypeToFocus(const QString& text) {
-    for (QChar c : text) {
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus) {
-            ADD_FAILURE() << "no widget has the focus for typing";
-            return;
-        }
-        QTest::keyClicks(focus, QString(c));
-    }
+    for (QChar c : text)
+        if (QWidget* focus = Focus())
+            QTest::keyClicks(focus, QString(c));
 }
 
 void CloseAllModals() {

@@ -52,6 +52,20 @@ ClientRecord SampleClient(const std::string& name) {
     return r;
 }
 
+std::string Records(const std::vector<std::string>& names) {
+    std::string bytes;
+    for (const auto& n : names)
+        bytes += SampleClient(n).ToBytes();
+    return bytes;
+}
+
+std::string ManyRecords(int n) {
+    std::string bytes;
+    for (int i = 1; i <= n; ++i)
+        bytes += Records({"Client " + std::to_string(i)});
+    return bytes;
+}
+
 void RegistrationWindowTest::SetUp() {
     ResetClientFileState();
     ClearRunState();

@@ -2,7 +2,7 @@
 // Shared set-up for the registration windows' tests: a data folder with a client file, a fixed
 // today, every message box recorded and answered, the bell counter reset.
 #include "clients/ClientRecord.h"
-#include "shell/qt/MsgBox.h"
+#include "support/MessageScript.h"
 #include "support/TempDir.h"
 
 #include <QString>
@@ -30,6 +30,9 @@ void TypeEnter(const QString& text);
 
 // A complete, valid client as registration stores it.
 ClientRecord SampleClient(const std::string& name);
+// Client file bytes: one sample record per name, or `n` numbered clients.
+std::string Records(const std::vector<std::string>& names);
+std::string ManyRecords(int n);
 
 class RegistrationWindowTest : public ::testing::Test {
 protected:

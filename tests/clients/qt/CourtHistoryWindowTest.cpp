@@ -11,12 +11,12 @@
 #include <QPushButton>
 
 namespace {
-const QString Range1 =
-    QStringLiteral("Enter a number from 5 to 99 or N for Not Available. Press Enter to continue.");
-const QString Range100 =
-    QStringLiteral("Enter a number from 0 to 100 or N for Not Available. Press Enter to continue.");
-const QString Range12 =
-    QStringLiteral("Enter a number from 0 to 12 or N for Not Available. Press Enter to continue.");
+QString Range(int low, int high) {
+    return QStringLiteral("Enter a number from %1 to %2 or N for Not Available. Press Enter to continue.")
+        .arg(low)
+        .arg(high);
+}
+const QString Range1 = Range(5, 99), Range100 = Range(0, 100), Range12 = Range(0, 12);
 
 class CourtHistoryWindowTest : public RegistrationWindowTest {
 protected:
@@ -38,9 +38,7 @@ TEST_F(CourtHistoryWindowTest, EachItemIsCheckedOnEnterWithItsRangeMessage) {
         EXPECT_EQ(FocusName(), "txtAgeAtFirstArrest");
         EXPECT_EQ(f->msgPanel->text(), "Type a value 5 to 99 or N for Not Available, then press Enter.");
         TypeEnter("4");
-        EXPECT_EQ(LastMessage(), Range1);
-        EXPECT_EQ(messages.back().title, "Data Entry Error");
-        EXPECT_EQ(messages.back().buttonsAndIcon, vbOKOnly | vbCritical);
+        EXPECT_EQ(messages.back(), (MsgBoxCall{Range1, vbOKOnly | vbCritical, "Data Entry Error"}));
         EXPECT_EQ(FocusName(), "txtAgeAtFirstArrest");
         EXPECT_EQ(f->txtItem[0]->text(), "4") << "a refused item keeps its text";
         TypeEnter("n");

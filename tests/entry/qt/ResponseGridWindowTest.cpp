@@ -13,17 +13,12 @@
 namespace {
 // The second answer of item i: six answer types, the yes/no grid starting with the non-consecutive item 2.
 std::string Answer2(int item) {
-    if (item == 2 || (item >= 141 && item <= 145))
-        return "No";
-    if (item <= 60)
-        return "False";
-    if (item <= 100)
-        return "Sometimes";
-    if (item <= 120)
-        return "Mostly True";
-    if (item <= 140)
-        return "Often";
-    return "Two";
+    return item == 2 || (item >= 141 && item <= 145) ? "No"
+           : item <= 60                              ? "False"
+           : item <= 100                             ? "Sometimes"
+           : item <= 120                             ? "Mostly True"
+           : item <= 140                             ? "Often"
+                                                     : "Two";
 }
 
 QTableWidget* FocusGrid() {
@@ -79,9 +74,9 @@ TEST_F(ResponseGridWindowTest, KeyingMovesAcrossGridsAcceptsDigitsPerTypeAndRing
         TypeToFocus("1");
         EXPECT_EQ(f->ItemAnswers[0], '1');
         EXPECT_EQ(f->grdResponses[0]->item(0, 1)->text(), "X");
-        EXPECT_EQ(f->grdResponses[0]->item(0, 1)->background().color(), ColorFromBgr(0x00FF00));
+        EXPECT_EQ(f->grdResponses[0]->item(0, 1)->background().color(), QColor(0, 255, 0));
         EXPECT_EQ(FocusRow(), 2);
-        EXPECT_EQ(f->grdResponses[0]->item(1, 1)->background().color(), ColorFromBgr(0xFFFF00));
+        EXPECT_EQ(f->grdResponses[0]->item(1, 1)->background().color(), QColor(0, 255, 255));
         for (int i = 0; i < 57; ++i)
             KeyToFocus(Qt::Key_Down);
         EXPECT_EQ(FocusRow(), 59);
@@ -105,9 +100,8 @@ TEST_F(ResponseGridWindowTest, KeyingMovesAcrossGridsAcceptsDigitsPerTypeAndRing
         EXPECT_EQ(f->ItemAnswers[60], '0') << "a four-step item refuses 5";
         TypeToFocus("4");
         EXPECT_EQ(f->ItemAnswers[60], '4');
-        KeyToFocus(Qt::Key_Tab);
-        KeyToFocus(Qt::Key_Tab);
-        KeyToFocus(Qt::Key_Tab);
+        for (int i = 0; i < 3; ++i)
+            KeyToFocus(Qt::Key_Tab);
         EXPECT_EQ(FocusName(), "grdResponses_5");
         const int beeps = BeepCount();
         TypeToFocus("1234");
@@ -125,15 +119,10 @@ TEST_F(ResponseGridWindowTest, KeyingMovesAcrossGridsAcceptsDigitsPerTypeAndRing
     const std::string after = FileBytes();
     ASSERT_EQ(after.size(), before.size() + 235) << "saving a new client appends exactly one record";
     EXPECT_EQ(after.substr(0, 235), before);
-    std::string expected(149, '0');
-    expected[0] = '1';
-    expected[1] = '2';
-    expected[59] = '2';
-    expected[60] = '4';
-    expected[100] = '5';
-    expected.replace(145, 4, "1234");
-    EXPECT_EQ(after.substr(235 + 84, 149), expected);
-    EXPECT_EQ(after.substr(235, 25), "Ann Lee                  ");
+    std::string expected = SampleClient("Ann Lee").ToBytes().substr(0, 84) + std::string(149, '0') + "00";
+    for (auto [index, answer] : {std::pair{0, '1'}, {1, '2'}, {59, '2'}, {60, '4'}, {100, '5'}})
+        expected[84 + index] = answer;
+    EXPECT_EQ(after.substr(235), expected.replace(84 + 145, 4, "1234"));
 }
 
 TEST_F(ResponseGridWindowTest, AShortScannedAnswerStringIsCompletedAfterAWarning) {

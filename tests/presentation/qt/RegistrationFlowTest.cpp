@@ -31,8 +31,7 @@ protected:
     void OpenMenu(const std::vector<ClientRecord>& clients) {
         UseClients(clients);
         menu->show();
-        menu->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(menu.get()));
+        ActivateMenu();
         menu->MenuActive = true;
         menu->Form_Activate();
     }
@@ -88,10 +87,13 @@ protected:
         });
     }
 
-    // Chooses client `n` in the list, as a click does.
-    void SelectClient(int n) {
+    void ActivateMenu() {
         menu->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(menu.get()));
+    }
+    // Chooses client `n` in the list, as a click does.
+    void SelectClient(int n) {
+        ActivateMenu();
         QApplication::processEvents();
         menu->lbNameDisplay->clearSelection();
         menu->lbNameDisplay->setCurrentRow(n - 1);
@@ -100,8 +102,7 @@ protected:
     }
 
     void PressMenuChoice(int index) {
-        menu->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(menu.get()));
+        ActivateMenu();
         menu->cmdMenuChoice[static_cast<std::size_t>(index)]->setFocus(Qt::TabFocusReason);
         KeyToFocus(Qt::Key_Return);
     }
@@ -195,10 +196,10 @@ TEST_F(RegistrationFlowTest, AFullDataDiskOpensNothing) {
     QTimer::singleShot(3000, [] { CloseAllModals(); });
     PressMenuChoice(1);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "Data Disk Full");
-    EXPECT_EQ(messages[0].text,
-              "This data disk already holds 51 clients.\nUse a new data disk for more clients.");
-    EXPECT_EQ(messages[0].buttonsAndIcon, vbOKOnly | vbInformation);
+    EXPECT_EQ(messages[0],
+              (MsgBoxCall{"This data disk already holds 51 clients.\nUse a new data disk for more "
+                          "clients.",
+                          vbOKOnly | vbInformation, "Data Disk Full"}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(FileBytes(), before);
     EXPECT_EQ(ClientCount, 51);
