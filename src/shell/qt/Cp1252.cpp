@@ -1,39 +1,14 @@
 #include "shell/qt/Cp1252.h"
 
-#include <QList>
-#include <array>
+#include "shell/Cp1252.h"
 
-namespace {
-// Code points of the bytes 0x80-0x9F; the undefined ones keep their own value.
-constexpr std::array<char16_t, 32> High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                           0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char ByteOf(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (std::size_t i = 0; i < High.size(); ++i)
-        if (High[i] == c)
-            return static_cast<char>(0x80 + i);
-    return '?';
-}
-} // namespace
-
+// The windows' side of the one conversion in the core.
 QString FromCp1252(std::string_view bytes) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char ch : bytes) {
-        auto b = static_cast<unsigned char>(ch);
-        text.append(b >= 0x80 && b < 0xA0 ? QChar(High[b - 0x80]) : QChar(static_cast<char16_t>(b)));
-    }
-    return text;
+    const std::string utf8 = Utf8FromCp1252(bytes);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 std::string ToCp1252(const QString& text) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (char32_t c : text.toUcs4())
-        bytes.push_back(ByteOf(c));
-    return bytes;
+    const QByteArray utf8 = text.toUtf8();
+    return Cp1252FromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }

@@ -1,6 +1,7 @@
 #include "shell/qt/frmMainMenu.h"
 
 #include "clients/ClientFile.h"
+#include "clients/Registration.h"
 #include "clients/qt/frmClientInfo.h"
 #include "clients/qt/frmCourtHistory.h"
 #include "entry/qt/frmNewEntry.h"
@@ -369,7 +370,7 @@ void frmMainMenu::cmdMenuChoice_Click(int index) {
     case 1: // "Add New Client": the entry-method window leads the registration
         EditExisting = false;
         ScannedAnswers = false;
-        if (ClientCount >= MaxClients) {
+        if (DataDiskFull()) {
             MsgBox(QStringLiteral(
                        "This data disk already holds 51 clients.\nUse a new data disk for more clients."),
                    vbOKOnly | vbInformation, QStringLiteral("Data Disk Full"));
