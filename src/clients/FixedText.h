@@ -1,6 +1,8 @@
 #pragma once
 // A fixed-width text field of a record: always exactly N bytes, a shorter value left-aligned and
 // padded with blanks, a longer one cut to N.
+#include "clients/TrimBlanks.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -26,14 +28,7 @@ public:
     std::string str() const { return std::string(m_bytes.begin(), m_bytes.end()); }
     std::string_view view() const { return std::string_view(m_bytes.data(), N); }
     // The value without surrounding blanks, as windows show it.
-    std::string trimmed() const {
-        auto v = view();
-        auto b = v.find_first_not_of(' ');
-        if (b == std::string_view::npos)
-            return {};
-        auto e = v.find_last_not_of(' ');
-        return std::string(v.substr(b, e - b + 1));
-    }
+    std::string trimmed() const { return std::string(TrimBlanks(view())); }
     char& operator[](std::size_t i) { return m_bytes[i]; }
     char operator[](std::size_t i) const { return m_bytes[i]; }
     char* data() { return m_bytes.data(); }
