@@ -25,11 +25,9 @@ EntryDialog::EntryDialog(QWidget* parent, const QString& name, const QString& ti
 void EntryDialog::MakeButtons(QWidget* parent, QBoxLayout* layout, const QString& ok, const QString& cancel) {
     const QString captions[2] = {ok, cancel};
     for (int i = 0; i < 2; ++i) {
-        auto mc = MakeMenuChoice(parent, i, captions[i]);
+        auto mc = MakeMenuChoice(parent, i, captions[i], this, [this](int k) { cmdMenuChoice_Click(k); });
         sspMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
         cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
-        mc.cmd->installEventFilter(this);
-        connect(mc.cmd, &QPushButton::clicked, this, [this, i] { cmdMenuChoice_Click(i); });
         layout->addWidget(mc.ssp);
     }
 }

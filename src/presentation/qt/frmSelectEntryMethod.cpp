@@ -51,12 +51,11 @@ frmSelectEntryMethod::frmSelectEntryMethod(QWidget* parent) : QDialog(parent) {
     column->setContentsMargins(30, 24, 30, 24);
     column->setSpacing(12);
     for (int i = 0; i <= LastChoice; ++i) {
-        auto mc = MakeMenuChoice(fraSelectMethod, i, QString::fromLatin1(Captions[i]));
+        auto mc = MakeMenuChoice(fraSelectMethod, i, QString::fromLatin1(Captions[i]), this,
+                                 [this](int k) { cmdMenuChoice_Click(k); });
         mc.ssp->setObjectName(QStringLiteral("shpMenuChoice_%1").arg(i));
         mc.cmd->setMinimumWidth(320);
         mc.cmd->setEnabled(ChoiceBuilt[static_cast<std::size_t>(i)]);
-        mc.cmd->installEventFilter(this);
-        connect(mc.cmd, &QPushButton::clicked, this, [this, i] { cmdMenuChoice_Click(i); });
         shpMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
         cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
         column->addWidget(mc.ssp);

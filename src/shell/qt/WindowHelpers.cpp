@@ -236,6 +236,15 @@ MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption) {
     return {ssp, cmd};
 }
 
+MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption, QObject* window,
+                          std::function<void(int)> onClick) {
+    MenuChoice mc = MakeMenuChoice(parent, index, caption);
+    mc.cmd->installEventFilter(window);
+    QObject::connect(mc.cmd, &QPushButton::clicked, window,
+                     [onClick = std::move(onClick), index] { onClick(index); });
+    return mc;
+}
+
 void ClickOnEnter(QPushButton* button) {
     button->installEventFilter(new EnterClicks(button));
 }

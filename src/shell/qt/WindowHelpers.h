@@ -4,8 +4,10 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QFrame;
+class QObject;
 class QPushButton;
 class QWidget;
 
@@ -51,6 +53,10 @@ struct MenuChoice {
     QPushButton* cmd;
 };
 MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption);
+// The same, with the button's focus and key events sent through `window`'s event filter and a press
+// calling onClick(index): how every window wires its menu buttons.
+MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption, QObject* window,
+                          std::function<void(int)> onClick);
 // Makes every window of the program take the keyboard when it is shown, as a window manager would;
 // bare X servers leave a new window without focus. Called once by the program.
 void ActivateWindowsWhenShown();

@@ -116,13 +116,12 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     auto* column = new QVBoxLayout;
     column->setSpacing(10);
     for (int i = 0; i <= LastChoice; ++i) {
-        auto mc = MakeMenuChoice(frMainMenu, i, QString::fromLatin1(Captions[i]));
+        auto mc = MakeMenuChoice(frMainMenu, i, QString::fromLatin1(Captions[i]), this,
+                                 [this](int k) { cmdMenuChoice_Click(k); });
         sspMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
         cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
         mc.ssp->setFixedWidth(250);
-        mc.cmd->installEventFilter(this);
         mc.cmd->setEnabled(m_available[static_cast<std::size_t>(i)] && i != 0);
-        connect(mc.cmd, &QPushButton::clicked, this, [this, i] { cmdMenuChoice_Click(i); });
         column->addWidget(mc.ssp);
     }
     column->addStretch(1);

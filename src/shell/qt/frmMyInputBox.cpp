@@ -43,11 +43,9 @@ frmMyInputBox::frmMyInputBox(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QHBoxLayout;
     const QString captions[2] = {QStringLiteral("Information OK"), QStringLiteral("Cancel Input")};
     for (int i = 0; i < 2; ++i) {
-        auto mc = MakeMenuChoice(this, i, captions[i]);
+        auto mc = MakeMenuChoice(this, i, captions[i], this, [this](int k) { cmdMenuChoice_Click(k); });
         sspMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
         cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
-        mc.cmd->installEventFilter(this);
-        connect(mc.cmd, &QPushButton::clicked, this, [this, i] { cmdMenuChoice_Click(i); });
         buttons->addWidget(mc.ssp);
     }
     layout->addLayout(buttons);
