@@ -10,6 +10,9 @@
 // sample scored exactly as the program scores a client. OUT is written in Windows-1252 with CRLF
 // line ends, read back and checked; on any design fault nothing is written and the exit code is 1.
 
+#include "clients/ClientRecord.h"
+#include "scoring/ReportData.h"
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -27,12 +30,11 @@
 
 namespace {
 
-constexpr int ItemCount = 149;
+// The program's own limits of the scoring data file and the item sections.
 constexpr int Section1End = 108;
 constexpr int Section2End = 139;
-constexpr int MaxListItems = 40;
-constexpr int MaxNormCount = 77;
-constexpr int ThresholdCount = 48;
+constexpr int MaxListItems = MaxScaleItems;
+constexpr int ThresholdCount = ScThresholdCount;
 
 // Scale codes of the item lists (scales 1..6) and their order in the report's significant groups
 // and in the floor slices.

@@ -1,6 +1,7 @@
 # TRVBR.TXT, the scoring data file: generated from the scoring design in data/scoring/ by
 # mkscoring, which also checks the design against the items and the report texts.
 add_executable(mkscoring tools/mkscoring.cpp)
+target_link_libraries(mkscoring PRIVATE tarvos_core)
 set_target_properties(mkscoring PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 set(TARVOS_SCORING_INPUTS
