@@ -1,7 +1,6 @@
 #include "ShellFixture.h"
 #include "shell/Settings.h"
 #include "shell/qt/DataDriveSetup.h"
-#include "shell/qt/Volumes.h"
 #include "support/Tmpfs.h"
 
 #include <QLabel>
@@ -101,23 +100,6 @@ TEST_F(DataDriveTest, DriveWindowHelpAndItsKeys) {
     EXPECT_TRUE(w.SelectedDrive.isEmpty());
 }
 
-TEST_F(DataDriveTest, RemovableVolumesAreToldBySysfs) {
-    TempDir sys;
-    for (const char* dev : {"sda", "sdb", "sdb/sdb1"})
-        fs::create_directories(sys.file(std::string("devices/") + dev));
-    sys.write("devices/sdb/removable", "1\n");
-    sys.write("devices/sda/removable", "0\n");
-    fs::create_directory(sys.file("block"));
-    for (const char* dev : {"sda", "sdb", "sdb/sdb1"})
-        fs::create_directory_symlink(sys.file(std::string("devices/") + dev),
-                                     sys.file("block/" + fs::path(dev).filename().string()));
-    const QString block = QString::fromStdString(sys.file("block"));
-    EXPECT_TRUE(IsRemovableDevice("/dev/sdb1", block) && IsRemovableDevice("/dev/sdb", block));
-    EXPECT_FALSE(IsRemovableDevice("/dev/sda", block) || IsRemovableDevice("tmpfs", block));
-    for (const DataVolume& v : ListDataVolumes()) // the real list: no system mounts
-        EXPECT_FALSE(v.path.startsWith("/proc") || v.path.startsWith("/sys")) << v.path.toStdString();
-}
-
 TEST_F(DataDriveTest, EveryFailureFromTheMenuReturnsToThePreviousFolder) {
     data.write("DATA401.TRV", Records({"Kept"}));
     InUse(data.path());
@@ -131,7 +113,7 @@ TEST_F(DataDriveTest, EveryFailureFromTheMenuReturnsToThePreviousFolder) {
     EXPECT_EQ(messages.calls[0].text.toStdString(),
               "Error 9:Subscript out of range\n\nFile: " + bad.file("DATA401.TRV"));
 
-    volumes = {{QString::fromStdString(bad.file("missing")), {}, true}};
+    volumes->list = {{QString::fromStdString(bad.file("missing")), {}, true}};
     ChooseInDriveWindow(0); // "No" to the question
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     ASSERT_EQ(messages.calls.size(), 2u);

@@ -1,6 +1,7 @@
 #include "shell/Settings.h"
 #include "shell/Profile.h"
 #include "shell/ProgramFolder.h"
+#include "support/ProgramState.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,11 @@
 namespace {
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetProgramFolder(dir.path()); }
-    void TearDown() override { SetProgramFolder(""); }
+    void SetUp() override {
+        ResetProgramState();
+        SetProgramFolder(dir.path());
+    }
+    void TearDown() override { ResetProgramState(); }
     std::string Ini() const { return dir.read("trvtest.ini"); }
     TempDir dir;
 };

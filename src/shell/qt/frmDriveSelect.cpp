@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-std::function<std::vector<DataVolume>()> g_volumeSource;
-
 QString Describe(const DataVolume& v) {
     QString text = v.path;
     if (!v.label.isEmpty())
@@ -23,10 +21,6 @@ QString Describe(const DataVolume& v) {
     return text;
 }
 } // namespace
-
-void frmDriveSelect::SetVolumeSource(std::function<std::vector<DataVolume>()> source) {
-    g_volumeSource = std::move(source);
-}
 
 frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDriveSelect"));
@@ -54,7 +48,7 @@ frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     // Nothing is chosen at first, so every volume, the first one included, is one key away.
-    for (const DataVolume& v : g_volumeSource ? g_volumeSource() : ListDataVolumes())
+    for (const DataVolume& v : ListDataVolumes())
         drDrive->addItem(Describe(v), v.path);
     drDrive->setCurrentIndex(-1);
     connect(drDrive, &QComboBox::currentIndexChanged, this, [this] { drDrive_Change(); });

@@ -1,8 +1,7 @@
 #pragma once
-#include "shell/qt/Volumes.h"
+#include "platform/Volumes.h"
 
 #include <QDialog>
-#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -24,9 +23,6 @@ public:
     void drDrive_Change();
     void cmdhelp_Click();
     void cmdDone_Click();
-
-    // The volumes the window offers; tests replace the system's list. An empty function restores it.
-    static void SetVolumeSource(std::function<std::vector<DataVolume>()> source);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

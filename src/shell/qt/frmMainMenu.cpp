@@ -185,7 +185,7 @@ void frmMainMenu::SetMenuChoiceAvailable(int index, bool available) {
 bool frmMainMenu::Form_Load() {
     ClearRunState();
 
-    m_instance = new SingleInstance(m_runtimeFolder, this);
+    m_instance = NewSingleInstance(m_runtimeFolder, this);
     if (!m_instance->TryBecomeFirst()) {
         const QString title = QStringLiteral("... duplicate instance.");
         QApplication::setApplicationDisplayName(title);
