@@ -25,10 +25,6 @@ protected:
         ShellTest::SetUp();
         SetNameDisplayRefresher([this] { ++refreshes; });
     }
-    void TearDown() override {
-        SetNameDisplayRefresher({});
-        ShellTest::TearDown();
-    }
 };
 
 #define REQUIRE_MOUNT(m)                                                                                     \
