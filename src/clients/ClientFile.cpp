@@ -54,7 +54,8 @@ std::string Pad(std::string_view text, std::size_t width) {
 FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& count) {
     if (path.empty())
         return MakeFileError(52, path);
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a named pipe without a writer is refused below instead of waited on.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0)
         return FileErrorFromErrno(errno, path);
     struct stat st {};

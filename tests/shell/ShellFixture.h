@@ -74,3 +74,12 @@ protected:
 inline std::string Unprompted(const std::string& folder) {
     return "No test information found on drive " + folder + ", would you like to try another drive?";
 }
+
+// The message of a client file of 52 records (ManyRecords(52)) at `file`: its number and text, then
+// in words what it holds and what to do.
+inline std::string OverFullMessage(const std::string& file) {
+    return "Error 9:Subscript out of range\n\n" + file +
+           " holds 52 client records (12220 bytes), but one data disk holds at most 51: keep the first 51 "
+           "(its "
+           "first 11985 bytes) there and move the other records to the client file of another disk folder.";
+}

@@ -5,6 +5,7 @@
 #include "shell/qt/Cp1252.h"
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/MsgPanel.h"
+#include "shell/qt/StartupErrors.h"
 #include "shell/qt/WindowHelpers.h"
 
 #include <QAbstractItemView>
@@ -405,7 +406,7 @@ void frmClientInfo::cmdMenuChoice_Click(int index) {
         if (auto err = SaveClientRecord(CurrentClient); !err.ok()) {
             // Nothing was stored: keep memory as the file has it and let the user retry or cancel.
             record = before;
-            MsgBox(Qs(err.message()), vbOKOnly | vbCritical, AppTitle());
+            MsgBox(UnexpectedErrorText(err), vbOKOnly | vbCritical, AppTitle());
             cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
             return;
         }

@@ -8,6 +8,7 @@
 #include "shell/qt/Cp1252.h"
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/MsgPanel.h"
+#include "shell/qt/StartupErrors.h"
 #include "shell/qt/WindowHelpers.h"
 
 #include <QApplication>
@@ -310,7 +311,7 @@ void frmNewEntry::Form_Activate() {
     ResetMenuChoices(this, 1);
     ClientRecord* slot = CurrentSlot();
     if (!m_loadError.ok() || !slot || grdResponses.empty()) {
-        MsgBox(FromCp1252(m_loadError.ok() ? std::string("No client is selected.") : m_loadError.message()),
+        MsgBox(m_loadError.ok() ? QStringLiteral("No client is selected.") : UnexpectedErrorText(m_loadError),
                vbOKOnly | vbCritical, AppTitle());
         Abandon();
         return;
@@ -352,7 +353,7 @@ void frmNewEntry::cmdMenuChoice_Click(int index) {
     cmdMenuChoice[0]->setEnabled(false);
     if (auto err = StoreClientAnswers(ItemAnswers, !EditExisting); !err.ok()) {
         // Nothing was stored: say so and let the user try again or cancel.
-        MsgBox(FromCp1252(err.message()), vbOKOnly | vbCritical, AppTitle());
+        MsgBox(UnexpectedErrorText(err), vbOKOnly | vbCritical, AppTitle());
         cmdMenuChoice[0]->setEnabled(true);
         cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
         return;
