@@ -4,13 +4,13 @@
 #include "clients/ClientFile.h"
 #include "scoring/ReportOptions.h"
 #include "scoring/ScoreAndReport.h"
+#include "shell/FileIo.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 namespace {
@@ -76,21 +76,8 @@ int RunReport(const std::vector<std::string>& args) {
     std::error_code ec;
     if (std::filesystem::equivalent(outputPath, clientFile, ec))
         return Failure(outputPath + ": is the client file, which this command never changes");
-    const std::string temporary = outputPath + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(report.data(), static_cast<std::streamsize>(report.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, ec);
-            return Failure(outputPath + ": cannot be written");
-        }
-    }
-    std::filesystem::rename(temporary, outputPath, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return Failure(outputPath + ": cannot be written");
-    }
+    if (FileError err = WriteFileAtomically(outputPath, report); !err.ok())
+        return Failure(outputPath + ": cannot be written (" + err.description + ")");
     return 0;
 }
 

@@ -2,7 +2,7 @@
 
 #include "scoring/ReportOptions.h"
 #include "scoring/Scoring.h"
-#include "scoring/TextValue.h"
+#include "shell/TextValue.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "scoring/Scoring.h"
 
-#include "scoring/TextValue.h"
+#include "shell/TextValue.h"
 
 #include <algorithm>
 
@@ -18,13 +18,6 @@ int16_t Add16(int16_t a, int b) {
 void AddTo(std::initializer_list<int> scales, int points) {
     for (int s : scales)
         ScoreResults.RawScore[s] = Add16(ScoreResults.RawScore[s], points);
-}
-
-std::string Trim(std::string_view v) {
-    auto b = v.find_first_not_of(' ');
-    if (b == std::string_view::npos)
-        return {};
-    return std::string(v.substr(b, v.find_last_not_of(' ') - b + 1));
 }
 
 // Which point-key block an item falls in, and its position (1-based) within the block.
@@ -197,7 +190,7 @@ ReportResult BuildClientView(const ClientRecord& record, int slot) {
                       record.DateOfBirth.trimmed(),
                       record.TestDate.trimmed()};
     for (int k = 1; k <= CourtItemCount; ++k) {
-        std::string item = Trim(record.CourtHistory[static_cast<std::size_t>(k - 1)].view());
+        std::string item = record.CourtHistory[static_cast<std::size_t>(k - 1)].trimmed();
         v.CourtItems[k] = item == "N" || item == "-1" ? "N/A" : item;
     }
     for (int i = 1; i <= ItemCount; ++i) {
@@ -261,15 +254,13 @@ ReportResult ComputeRawScores() {
     else if (codes[149] == 2)
         AddTo({2}, -2);
 
-    static constexpr int groupA[] = {109, 111, 115, 116, 117, 120, 124, 126, 128, 129, 131, 132, 134, 136};
-    static constexpr int groupB[] = {110, 112, 113, 114, 118, 119, 121, 122, 123, 125, 127, 130, 133, 135};
     for (int i = 109; i <= 139; ++i)
         if (codes[i] == 0)
             ++res.OmittedCount[7];
     int16_t sumA = 0, sumB = 0;
-    for (int i : groupA)
+    for (int i : StressCopingGroupA)
         sumA = Add16(sumA, codes[i] == 0 ? 1 : codes[i]);
-    for (int i : groupB)
+    for (int i : StressCopingGroupB)
         sumB = Add16(sumB, codes[i] == 0 ? 4 : codes[i]);
     res.RawScore[7] = sumB <= 0 ? int16_t{0} : static_cast<int16_t>(static_cast<int16_t>(sumA * 60) / sumB);
 
@@ -299,9 +290,9 @@ ReportResult ComputeRawScores() {
     AddTo({3, 4, 5}, EmploymentPoints(court[10]));
 
     int antisocial = 0;
-    for (int i : {110, 122, 133})
+    for (int i : AntisocialOftenItems)
         antisocial += codes[i] == 3 ? 1 : codes[i] == 4 ? 2 : 0;
-    for (int i : {115, 117, 124, 128, 134})
+    for (int i : AntisocialRareItems)
         antisocial += codes[i] == 1 ? 2 : codes[i] == 2 ? 1 : 0;
     AddTo({5}, antisocial);
     return {};
