@@ -865,7 +865,7 @@ std::vector<std::string> verify(const std::string& text, const Tables& t) {
 }
 
 void printSummary(const Tables& t, int sample, double seconds) {
-    std::cout << "TRVBR.TXT: " << 6 * sample << " simulated clients in " << std::fixed;
+    std::cout << ScoringDataFileName << ": " << 6 * sample << " simulated clients in " << std::fixed;
     std::cout.precision(2);
     std::cout << seconds << " s; norm counts (men, group 1):";
     for (int s = 1; s <= 6; ++s)

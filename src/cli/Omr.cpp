@@ -9,6 +9,7 @@
 #include "entry/SheetFields.h"
 #include "entry/qt/PageImage.h"
 #include "shell/Clock.h"
+#include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 
 #include <cstdio>
@@ -64,7 +65,7 @@ int RunOmr(const std::vector<std::string>& args) {
     if (parsed->today)
         SetToday(*parsed->today);
     const std::string database =
-        parsed->database.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB") : parsed->database;
+        parsed->database.empty() ? JoinPath(ProgramFolder(), QuestionDatabaseName) : parsed->database;
 
     QString imageError;
     const std::optional<PreparedPage> page =

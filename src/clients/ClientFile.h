@@ -3,6 +3,7 @@
 // Every load and save opens and closes the file; no handle stays open between operations.
 #include "clients/ClientRecord.h"
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <array>
 #include <chrono>
@@ -12,7 +13,6 @@
 #include <sys/types.h>
 
 constexpr int MaxClients = 51;
-constexpr const char* ClientFileName = "DATA401.TRV";
 
 using ClientSlots = std::array<ClientRecord, MaxClients + 1>; // slot 0 is never loaded or saved
 

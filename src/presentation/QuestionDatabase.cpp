@@ -418,7 +418,7 @@ bool AnswerPresent(const FieldValue& answer) {
 
 std::string AudioFileName(const std::string& soundPath, const std::string& table,
                           const std::string& requested) {
-    return std::string(TrimBlanks(soundPath + "/TARVOS/sound/" + table + "/" + requested));
+    return std::string(TrimBlanks(soundPath + "/" + SoundFolderName + "/" + table + "/" + requested));
 }
 
 std::string AudioRequestName(const FieldValue& stem) {

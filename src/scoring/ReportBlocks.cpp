@@ -1,5 +1,6 @@
 #include "scoring/ReportBlocks.h"
 
+#include "scoring/Paragraphs.h"
 #include "scoring/ReportOptions.h"
 #include "scoring/Scoring.h"
 #include "shell/TextValue.h"
@@ -58,16 +59,6 @@ char ResponseChar(int item) {
     return code == 1 ? 'T' : code == 2 ? 'F' : '0';
 }
 } // namespace
-
-void PrintPageHeader(ReportWriter& out) {
-    out.PageNumber = static_cast<int16_t>(out.PageNumber + 1);
-    out.Text("\f").EndLine();
-    const int lastDigit = (out.PageNumber % 10 + 10) % 10;
-    out.Sp(7).Text("NAME: ").Text(ClientView.ClientFields[1]).Col(41).Text("-");
-    out.Text(std::to_string(lastDigit)).Text("-").Col(62).Text("Tarvos REPORT").EndLine();
-    out.EndLine();
-    out.PageLine = 2;
-}
 
 void PrintReportHead(ReportWriter& out, int mode) {
     const auto& f = ClientView.ClientFields;

@@ -3,19 +3,12 @@
 // the paths of the seven scale paragraph files. Arrays are indexed from 1 as the tables are numbered;
 // index 0 is unused.
 #include "scoring/ReportResult.h"
+#include "shell/FileNames.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-constexpr const char* ReportTextFileName = "TRVV3RPT.TXT";
-constexpr const char* ScoringDataFileName = "TRVBR.TXT";
-constexpr const char* InvalidNoticeFileName = "INVAL.TXT";
-// Paragraph files of scales 1..7 (index 0 unused).
-constexpr std::array<const char*, 8> ParagraphFileNames = {
-    "",           "TRVV3VA.TXT", "TRVV3AL.TXT", "TRVV3DG.TXT", "TRVV3VI.TXT", "TRVV3AS.TXT", "TRVV3AG.TXT",
-    "TRVV3SC.TXT"};
 
 constexpr int ScaleCount = 7;
 constexpr int SignificantItemCount = 54;

@@ -1,10 +1,10 @@
 #pragma once
 // The program's settings in "trvtest.ini" of the program folder.
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <string>
 
-constexpr const char* SettingsFileName = "trvtest.ini";
 // Full path of the settings file; every read and write uses it.
 std::string SettingsPath();
 

@@ -2,7 +2,7 @@
 // Common ground of the shell's window tests: a private program folder, data folder and runtime
 // folder, reset program-wide state, a short splash, scripted message boxes and a recorded end.
 #include "clients/ClientFile.h"
-#include "shell/DataDrive.h"
+#include "clients/DataDrive.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/qt/EndProgram.h"

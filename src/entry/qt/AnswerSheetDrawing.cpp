@@ -1,5 +1,9 @@
 #include "entry/qt/AnswerSheetDrawing.h"
 
+#include "shell/FileIo.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -176,22 +180,37 @@ QImage RenderAnswerSheet(const SheetLayout& layout, int dpi) {
 }
 
 bool WriteAnswerSheetPdf(const QString& path, const SheetLayout& layout, QString& error) {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QSizeF(layout.pageWidth / 100.0, layout.pageHeight / 100.0), QPageSize::Inch,
-                                 QStringLiteral("Answer sheet"), QPageSize::ExactMatch));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(static_cast<int>(PdfResolution));
-    writer.setTitle(QStringLiteral("Tarvos answer sheet"));
-    writer.setCreator(QStringLiteral("Tarvos"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        error = QStringLiteral("Cannot write the file %1.").arg(QFileInfo(path).absoluteFilePath());
-        return false;
+    const QString shown = QFileInfo(path).absoluteFilePath();
+    // The PDF is composed in memory and then replaces the file whole.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(QPageSize(QSizeF(layout.pageWidth / 100.0, layout.pageHeight / 100.0),
+                                     QPageSize::Inch, QStringLiteral("Answer sheet"), QPageSize::ExactMatch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(static_cast<int>(PdfResolution));
+        writer.setTitle(QStringLiteral("Tarvos answer sheet"));
+        writer.setCreator(QStringLiteral("Tarvos"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            error = QStringLiteral("Cannot write the file %1.").arg(shown);
+            return false;
+        }
+        painter.scale(PdfResolution / 100.0, PdfResolution / 100.0);
+        DrawAnswerSheet(painter, layout);
+        if (!painter.end()) {
+            error = QStringLiteral("Cannot write the file %1.").arg(shown);
+            return false;
+        }
     }
-    painter.scale(PdfResolution / 100.0, PdfResolution / 100.0);
-    DrawAnswerSheet(painter, layout);
-    if (!painter.end()) {
-        error = QStringLiteral("Cannot write the file %1.").arg(QFileInfo(path).absoluteFilePath());
+    const QByteArray& bytes = pdf.data();
+    if (FileError err =
+            WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        !err.ok()) {
+        error = QStringLiteral("Cannot write the file %1 (%2).")
+                    .arg(shown, QString::fromStdString(err.description));
         return false;
     }
     return true;
