@@ -35,8 +35,8 @@
 namespace {
 
 // The program's own limits of the scoring data file and the item sections.
-constexpr int Section1End = 108;
-constexpr int Section2End = 139;
+constexpr int Section1End = PointKeyBlocks[2].last;
+constexpr int Section2End = PointKeyBlocks[3].last;
 constexpr int MaxListItems = MaxScaleItems;
 constexpr int ThresholdCount = ScThresholdCount;
 
@@ -67,7 +67,7 @@ int scaleIndex(const std::string& code) // 0..5, or -1
 }
 
 int maxCode(int item) {
-    return item <= Section1End ? 2 : 4;
+    return PointKeyBlocks[std::size_t(PointKeyBlockOf(item))].highestCode;
 }
 
 struct Item {
@@ -602,10 +602,9 @@ Raw scoreClient(const Client& c) {
 // scoreClient.
 void setScoringTables(const std::array<std::string, 16>& keys, const std::array<std::vector<int>, 7>& lists) {
     ScoringTables = ScoringTableSet{};
-    const std::array<int, 5> firstKey = {0, 0, 3, 6, 11};
-    for (int block = 1; block <= 4; ++block)
-        for (int code = 0; code <= (block <= 2 ? 2 : 4); ++code)
-            ScoringTables.PointKeys[block][code] = keys[std::size_t(firstKey[block] + code)];
+    for (std::size_t block = 1, key = 0; block <= 4; ++block)
+        for (int code = 0; code <= PointKeyBlocks[block].highestCode; ++code, ++key)
+            ScoringTables.PointKeys[block][code] = keys[key];
     for (int s = 1; s <= 6; ++s) {
         ScoringTables.ScaleItemCounts[s] = int16_t(lists[s].size());
         for (std::size_t k = 0; k < lists[s].size(); ++k)
@@ -733,12 +732,13 @@ void buildCorrections(const Design& d, Tables& t, const std::vector<std::pair<in
 Tables buildTables(const Design& d) {
     Tables t;
     t.significant = significantItems(d);
-    const std::array<std::pair<int, int>, 4> blocks = {{{1, 60}, {61, 108}, {109, 139}, {140, 149}}};
     int key = 0;
-    for (auto [first, last] : blocks)
-        for (int code = 0; code <= maxCode(first); ++code, ++key)
-            for (int i = first; i <= last; ++i)
+    for (int block = 1; block <= 4; ++block) {
+        const PointKeyBlock& b = PointKeyBlocks[std::size_t(block)];
+        for (int code = 0; code <= b.highestCode; ++code, ++key)
+            for (int i = b.first; i <= b.last; ++i)
                 t.keys[key] += char('0' + d.items[i - 1].points[code]);
+    }
     for (const auto& item : d.items)
         for (int s : item.lists)
             t.lists[s + 1].push_back(item.id);
@@ -816,10 +816,10 @@ std::vector<std::string> verify(const std::string& text, const Tables& t) {
            "item and threshold count");
     for (std::size_t j = 0; j < std::min<std::size_t>(t.significant.size(), SignificantItemCount); ++j)
         expect(read.SignificantItemNumbers[j + 1] == t.significant[j], "significant items");
-    const std::array<std::size_t, 5> blockSize = {0, 60, 48, 31, 10};
     for (std::size_t block = 1, k = 0; block <= 4; ++block)
-        for (int code = 0; code <= (block <= 2 ? 2 : 4); ++code, ++k)
-            expect(read.PointKeys[block][code] == t.keys[k] && t.keys[k].size() == blockSize[block],
+        for (int code = 0; code <= PointKeyBlocks[block].highestCode; ++code, ++k)
+            expect(read.PointKeys[block][code] == t.keys[k] &&
+                       int(t.keys[k].size()) == PointKeyBlocks[block].size(),
                    "point key " + std::to_string(k + 1));
     for (int g = 1; g <= 2; ++g)
         for (int r = 1; r <= 3; ++r)

@@ -19,6 +19,23 @@ constexpr int ScThresholdCount = 48;
 constexpr int FloorItemCount = 73;
 constexpr int TruthRowCount = 9;
 
+// The items of each block of the point keys (1..4; index 0 unused) and the highest answer code they
+// take: items 1..108 answer True or False (codes 0..2) and are keyed in two blocks; items 109..139 and
+// 140..149 take one of four answers (codes 0..4).
+struct PointKeyBlock {
+    int first, last, highestCode;
+    int size() const { return last - first + 1; }
+};
+constexpr std::array<PointKeyBlock, 5> PointKeyBlocks = {
+    {{0, -1, 0}, {1, 60, 2}, {61, 108, 2}, {109, 139, 4}, {140, 149, 4}}};
+// The block (1..4) that holds `item` (1..149).
+constexpr int PointKeyBlockOf(int item) {
+    int block = 1;
+    while (block < 4 && item > PointKeyBlocks[static_cast<std::size_t>(block)].last)
+        ++block;
+    return block;
+}
+
 struct ReportTextSet {
     std::array<std::string, ScaleCount + 1> ScaleNames;
     std::array<std::string, 5> RangeNames;

@@ -26,13 +26,8 @@ struct BlockPos {
     int pos;
 };
 BlockPos BlockOf(int item) {
-    if (item <= 60)
-        return {1, item};
-    if (item <= 108)
-        return {2, item - 60};
-    if (item <= 139)
-        return {3, item - 108};
-    return {4, item - 139};
+    const int block = PointKeyBlockOf(item);
+    return {block, item - PointKeyBlocks[static_cast<std::size_t>(block)].first + 1};
 }
 
 struct Band {
@@ -231,7 +226,7 @@ ReportResult ComputeRawScores() {
             const int item = t.ScaleItems[s][k];
             const int q = codes[item];
             auto [block, pos] = BlockOf(item);
-            const int highest = block <= 2 ? 2 : 4;
+            const int highest = PointKeyBlocks[static_cast<std::size_t>(block)].highestCode;
             if (q > highest)
                 return ReportResult{
                     BadDataNumber, "client " + std::to_string(res.ScoredClient) + ", field Responses",
