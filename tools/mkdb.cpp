@@ -12,6 +12,7 @@
 //
 // The database is written to FILE.tmp and renamed over FILE, so a failed build leaves the old one.
 // A problem in a source is reported as "file:line: problem" and fails the build (exit status 1).
+#include "clients/ClientRecord.h"
 #include "shell/Cp1252.h"
 #include "shell/FileIo.h"
 #include "shell/TrimBlanks.h"
@@ -34,9 +35,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int ItemCount = 149;
-constexpr int LastTrueFalseItem = 108;
-constexpr int LastRatingItem = 139;
 constexpr int MaxAnswers = 5;
 
 struct Item {

@@ -35,8 +35,8 @@
 namespace {
 
 // The program's own limits of the scoring data file and the item sections.
-constexpr int Section1End = PointKeyBlocks[2].last;
-constexpr int Section2End = PointKeyBlocks[3].last;
+constexpr int Section1End = LastTrueFalseItem;
+constexpr int Section2End = LastRatingItem;
 constexpr int MaxListItems = MaxScaleItems;
 constexpr int ThresholdCount = ScThresholdCount;
 

@@ -54,7 +54,7 @@ void PrintGroupPair(ReportWriter& out, const Group& left, const Group& right) {
 
 char ResponseChar(int item) {
     const int code = ClientView.ResponseCodes[item];
-    if (item > 108)
+    if (item > LastTrueFalseItem)
         return static_cast<char>('0' + code);
     return code == 1 ? 'T' : code == 2 ? 'F' : '0';
 }
@@ -257,7 +257,7 @@ void PrintSignificantItems(ReportWriter& out) {
 void PrintSection3Answers(ReportWriter& out) {
     std::string lines[11];
     for (int k = 1; k <= 10; ++k) {
-        const int item = 139 + k;
+        const int item = LastRatingItem + k;
         const int code = ClientView.ResponseCodes[item];
         if (code >= 1 && code <= 4)
             lines[k] = ReportTexts.AnswerTexts[4 * (k - 1) + code];

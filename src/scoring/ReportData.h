@@ -2,6 +2,7 @@
 // The report texts and scoring tables read from the program's data files on every scoring run, and
 // the paths of the seven scale paragraph files. Arrays are indexed from 1 as the tables are numbered;
 // index 0 is unused.
+#include "clients/ClientRecord.h"
 #include "scoring/ReportResult.h"
 #include "shell/FileNames.h"
 
@@ -20,14 +21,17 @@ constexpr int FloorItemCount = 73;
 constexpr int TruthRowCount = 9;
 
 // The items of each block of the point keys (1..4; index 0 unused) and the highest answer code they
-// take: items 1..108 answer True or False (codes 0..2) and are keyed in two blocks; items 109..139 and
-// 140..149 take one of four answers (codes 0..4).
+// take: the True/False section is keyed in two blocks, the other two sections in one each.
 struct PointKeyBlock {
     int first, last, highestCode;
     int size() const { return last - first + 1; }
 };
 constexpr std::array<PointKeyBlock, 5> PointKeyBlocks = {
-    {{0, -1, 0}, {1, 60, 2}, {61, 108, 2}, {109, 139, 4}, {140, 149, 4}}};
+    {{0, -1, 0},
+     {1, 60, SectionMaxCode[0]},
+     {61, LastTrueFalseItem, SectionMaxCode[0]},
+     {LastTrueFalseItem + 1, LastRatingItem, SectionMaxCode[1]},
+     {LastRatingItem + 1, ItemCount, SectionMaxCode[2]}}};
 // The block (1..4) that holds `item` (1..149).
 constexpr int PointKeyBlockOf(int item) {
     int block = 1;

@@ -249,7 +249,7 @@ ReportResult ComputeRawScores() {
     else if (codes[149] == 2)
         AddTo({2}, -2);
 
-    for (int i = 109; i <= 139; ++i)
+    for (int i = LastTrueFalseItem + 1; i <= LastRatingItem; ++i)
         if (codes[i] == 0)
             ++res.OmittedCount[7];
     int16_t sumA = 0, sumB = 0;
@@ -260,7 +260,7 @@ ReportResult ComputeRawScores() {
     res.RawScore[7] = sumB <= 0 ? int16_t{0} : static_cast<int16_t>(static_cast<int16_t>(sumA * 60) / sumB);
 
     int trues = 0;
-    for (int i = 1; i <= 108; ++i)
+    for (int i = 1; i <= LastTrueFalseItem; ++i)
         if (codes[i] == 1)
             ++trues;
     if (trues > 102) { // more than 95 % of section 1 answered True
