@@ -80,8 +80,12 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (fd < 0)
         return FileErrorFromErrno(errno, path);
     int err = 0;
-    if (exists && ::fchmod(fd, st.st_mode & 07777) != 0)
-        err = errno;
+    if (exists) {
+        // The replaced file's mode stays, and its owner where the writer may set it (as root).
+        [[maybe_unused]] const int owned = ::fchown(fd, st.st_uid, st.st_gid);
+        if (::fchmod(fd, st.st_mode & 07777) != 0)
+            err = errno;
+    }
     if (err == 0)
         err = WriteFully(fd, bytes, 0);
     if (err == 0 && ::fsync(fd) != 0)
