@@ -5,6 +5,7 @@
 // so the demo reports show low, medium and high ranges rather than noise.
 // Usage: mkdemo DEMO-FOLDER SETTINGS-FILE SCORING-DESIGN
 #include "clients/ClientFile.h"
+#include "shell/FileIo.h"
 #include "shell/Profile.h"
 
 #include <algorithm>
@@ -196,10 +197,9 @@ int main(int argc, char** argv) {
         unsigned seed = 1;
         for (const DemoClient& c : Clients)
             bytes += Record(c, design, seed++).ToBytes();
-        std::ofstream out(clientFile, std::ios::binary);
-        out << bytes;
-        if (!out.flush()) {
-            std::fprintf(stderr, "mkdemo: cannot write %s\n", clientFile.c_str());
+        if (FileError err = WriteFileAtomically(clientFile.string(), bytes); !err.ok()) {
+            std::fprintf(stderr, "mkdemo: cannot write %s: %s\n", clientFile.c_str(),
+                         err.description.c_str());
             return 1;
         }
     }

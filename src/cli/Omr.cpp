@@ -8,6 +8,7 @@
 #include "entry/SheetFields.h"
 #include "entry/qt/PageImage.h"
 #include "shell/Clock.h"
+#include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 
 #include <cstdio>
@@ -64,7 +65,7 @@ int RunOmr(const std::vector<std::string>& args) {
     if (parsed->today)
         SetToday(*parsed->today);
     const std::string database =
-        parsed->database.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB") : parsed->database;
+        parsed->database.empty() ? JoinPath(ProgramFolder(), QuestionDatabaseName) : parsed->database;
 
     for (const std::string& input : {parsed->image, database})
         if (auto problem = InputFileProblem(input))

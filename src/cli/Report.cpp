@@ -6,13 +6,13 @@
 #include "scoring/ReportOptions.h"
 #include "scoring/ScoreAndReport.h"
 #include "shell/Cp1252.h"
+#include "shell/FileIo.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <unistd.h>
 
@@ -94,21 +94,8 @@ int RunReport(const std::vector<std::string>& args) {
     std::error_code ec;
     if (std::filesystem::equivalent(outputPath, clientFile, ec))
         return Failure(outputPath + ": is the client file, which this command never changes");
-    const std::string temporary = outputPath + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(report.data(), static_cast<std::streamsize>(report.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, ec);
-            return Failure(outputPath + ": cannot be written");
-        }
-    }
-    std::filesystem::rename(temporary, outputPath, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return Failure(outputPath + ": cannot be written");
-    }
+    if (FileError err = WriteFileAtomically(outputPath, report); !err.ok())
+        return Failure(FileErrorInWords(err));
     return 0;
 }
 

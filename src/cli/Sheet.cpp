@@ -1,7 +1,8 @@
 // tarvos-cli sheet -o FILE.pdf: writes the blank answer sheet as a PDF at exact scale for printing.
 #include "cli/CliCommand.h"
-#include "cli/OutputFile.h"
+#include "clients/FileErrorInWords.h"
 #include "entry/qt/AnswerSheetDrawing.h"
+#include "shell/FileIo.h"
 
 namespace {
 
@@ -11,9 +12,10 @@ int RunSheet(const std::vector<std::string>& args) {
     const QByteArray pdf = AnswerSheetPdf(AnswerSheetLayout());
     if (pdf.isEmpty())
         return CliFail(ExitFailed, "the answer sheet could not be drawn");
-    if (auto problem =
-            WriteOutputFile(args[1], std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
-        return CliFail(ExitFailed, *problem);
+    if (FileError err =
+            WriteFileAtomically(args[1], std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        !err.ok())
+        return CliFail(ExitFailed, FileErrorInWords(err));
     return ExitSuccess;
 }
 

@@ -17,7 +17,7 @@ std::string ClientFile;
 std::array<std::string, 3> GenderNames;
 std::array<std::string, 7> RaceNames;
 std::array<std::string, 6> MaritalNames;
-std::array<int16_t, 4> SectionBounds = {0, 108, 139, 149};
+std::array<int16_t, 4> SectionBounds = {0, LastTrueFalseItem, LastRatingItem, ItemCount};
 
 namespace {
 std::optional<dev_t> g_dataFolderDevice;
@@ -200,7 +200,7 @@ void FillCodeTables() {
 }
 
 void SetSectionBounds() {
-    SectionBounds = {0, 108, 139, 149};
+    SectionBounds = {0, LastTrueFalseItem, LastRatingItem, ItemCount};
 }
 
 std::optional<std::chrono::year_month_day> ParseDate(std::string_view date) {

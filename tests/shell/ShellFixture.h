@@ -3,7 +3,7 @@
 // folder, reset program-wide state, a short splash, scripted message boxes, a recorded end, and fakes
 // for the volume list, the Num Lock key and the running-copy check.
 #include "clients/ClientFile.h"
-#include "shell/DataDrive.h"
+#include "clients/DataDrive.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/qt/EndProgram.h"

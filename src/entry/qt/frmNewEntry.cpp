@@ -3,6 +3,7 @@
 #include "clients/ClientFile.h"
 #include "clients/Registration.h"
 #include "entry/GridItems.h"
+#include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/qt/Cp1252.h"
@@ -27,8 +28,9 @@ constexpr unsigned White = 0xFFFFFF, DarkBlue = 0x800000, Green = 0x00FF00, Cyan
 constexpr int NumberWidth = 44, AnswerWidth = 24, RowHeight = 18, VisibleRows = 17;
 
 QString DatabasePath() {
-    return QString::fromStdString(QuestionDatabasePath.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB")
-                                                               : QuestionDatabasePath);
+    return QString::fromStdString(QuestionDatabasePath.empty()
+                                      ? JoinPath(ProgramFolder(), QuestionDatabaseName)
+                                      : QuestionDatabasePath);
 }
 } // namespace
 

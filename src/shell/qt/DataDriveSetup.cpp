@@ -1,7 +1,7 @@
 #include "shell/qt/DataDriveSetup.h"
 
 #include "clients/ClientFile.h"
-#include "shell/DataDrive.h"
+#include "clients/DataDrive.h"
 #include "shell/Settings.h"
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/StartupErrors.h"

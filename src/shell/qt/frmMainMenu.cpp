@@ -1,6 +1,7 @@
 #include "shell/qt/frmMainMenu.h"
 
 #include "clients/ClientFile.h"
+#include "clients/DataDrive.h"
 #include "clients/Registration.h"
 #include "clients/qt/frmClientInfo.h"
 #include "clients/qt/frmCourtHistory.h"
@@ -9,7 +10,7 @@
 #include "platform/SingleInstance.h"
 #include "presentation/qt/frmSelectEntryMethod.h"
 #include "scoring/ReportOptions.h"
-#include "shell/DataDrive.h"
+#include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/Settings.h"
@@ -199,7 +200,7 @@ bool frmMainMenu::Form_Load() {
     if (auto err = WriteSystemDBSetting(); !err.ok())
         ShowSettingsWriteError(err);
     SoundPath = GetINISndPath();
-    QuestionDatabasePath = JoinPath(ProgramFolder(), "TARVOS.MDB");
+    QuestionDatabasePath = JoinPath(ProgramFolder(), QuestionDatabaseName);
     PublisherCode = ReadPublisherCode();
 
     if (SetUpDataDrive(true) == DriveSetup::EndProgram)
