@@ -1,7 +1,7 @@
 #pragma once
+#include "shell/qt/TarvosDialog.h"
 #include "shell/qt/Volumes.h"
 
-#include <QDialog>
 #include <functional>
 
 class QComboBox;
@@ -9,7 +9,7 @@ class QLabel;
 class QPushButton;
 
 // "Select Drive": the list of mounted volumes; the caller reads SelectedDrive after the modal show.
-class frmDriveSelect : public QDialog {
+class frmDriveSelect : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmDriveSelect(QWidget* parent = nullptr);
@@ -29,6 +29,6 @@ public:
     static void SetVolumeSource(std::function<std::vector<DataVolume>()> source);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // The close box is the "Done" button.
+    bool CloseBox_Click() override;
 };
