@@ -47,11 +47,9 @@ frmAbout::frmAbout(bool splashMode, QWidget* parent)
                              "Published for probation offices by the Tarvos team."})
         text->addWidget(new QLabel(QString::fromUtf8(line), this));
     text->addStretch(1);
-    auto mc = AddMenuChoice(this, 0, QStringLiteral("OK"));
-    sspMenuChoice_0 = mc.ssp;
-    cmdMenuChoice_0 = mc.cmd;
-    text->addWidget(sspMenuChoice_0, 0, Qt::AlignRight);
-    sspMenuChoice_0->setVisible(!splashMode);
+    const MenuChoice ok = AddMenuChoice(this, 0, QStringLiteral("OK"));
+    text->addWidget(ok.ssp, 0, Qt::AlignRight);
+    ok.ssp->setVisible(!splashMode);
     layout->addLayout(text);
 
     if (splashMode) {
@@ -82,7 +80,7 @@ void frmAbout::showEvent(QShowEvent* event) {
         }
     }
     if (!m_splash)
-        cmdMenuChoice_0->setFocus();
+        cmdMenuChoice[0]->setFocus();
 }
 
 void frmAbout::cmdMenuChoice_Click(int) {

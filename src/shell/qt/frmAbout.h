@@ -17,8 +17,6 @@ public:
     static int SplashDuration();
 
     QLabel* imgLogo;
-    QFrame* sspMenuChoice_0;
-    QPushButton* cmdMenuChoice_0;
 
     void cmdMenuChoice_Click(int index) override;
 
