@@ -259,8 +259,8 @@ TEST_F(MainMenuTest, AboutOpensBesideTheMenuAndARaiseRequestRestoresTheWindow) {
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
-    EXPECT_TRUE(about->cmdMenuChoice_0->isVisible());
-    about->cmdMenuChoice_0->click();
+    EXPECT_TRUE(about->cmdMenuChoice[0]->isVisible());
+    about->cmdMenuChoice[0]->click();
     EXPECT_TRUE(QTest::qWaitFor([w = w.get()] { return w->findChild<frmAbout*>() == nullptr; }, 2000));
 
     w->showMinimized();

@@ -35,7 +35,8 @@ QString DatabasePath() {
 } // namespace
 
 frmNewEntry::frmNewEntry(QWidget* parent)
-    : EntryDialog(parent, QStringLiteral("frmNewEntry"), QStringLiteral("Edit Client Responses")) {
+    : TarvosDialog(parent, QStringLiteral("frmNewEntry"), QStringLiteral("Edit Client Responses")) {
+    SetCancelChoice(1);
     auto* outer = new QVBoxLayout(this);
     lblClientName = new QLabel(this);
     lblClientName->setObjectName(QStringLiteral("lblClientName"));
@@ -57,10 +58,10 @@ frmNewEntry::frmNewEntry(QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    MakeButtons(this, buttons, QStringLiteral("Save"), QStringLiteral("Cancel"));
+    AddMenuChoices(this, buttons, {QStringLiteral("Save"), QStringLiteral("Cancel")});
     buttons->addStretch();
     outer->addLayout(buttons);
-    outer->addWidget(msgPanel);
+    AddStatusPanel(outer);
 
     if (ClientRecord* slot = CurrentSlot()) {
         m_slotAtLoad = *slot;
@@ -83,14 +84,10 @@ frmNewEntry::frmNewEntry(QWidget* parent)
             setTabOrder(previous, w);
         previous = w;
     }
-    for (QWidget* w : {cmdMenuChoice[0], cmdMenuChoice[1]}) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    }
+    if (previous)
+        setTabOrder(previous, cmdMenuChoice[0]);
+    setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
     adjustSize();
-    if (!(windowState() & Qt::WindowMaximized))
-        CenterForm(this);
 }
 
 void frmNewEntry::AddGrid(int type) {
@@ -310,7 +307,7 @@ void frmNewEntry::Grid_CellChanged(int grid, int row) {
 }
 
 void frmNewEntry::Form_Activate() {
-    ResetMenuChoices(this, 1);
+    TarvosDialog::Form_Activate();
     ClientRecord* slot = CurrentSlot();
     if (!m_loadError.ok() || !slot || grdResponses.empty()) {
         MsgBox(m_loadError.ok() ? QStringLiteral("No client is selected.") : UnexpectedErrorText(m_loadError),
@@ -339,7 +336,7 @@ void frmNewEntry::Form_Activate() {
 }
 
 void frmNewEntry::cmdMenuChoice_GotFocus(int index) {
-    HighlightMenuChoice(this, 1, index);
+    HighlightMenuChoice(index);
     msgPanel->setText(index == 0 ? QStringLiteral("SAVE data, close this window and return to Main Menu")
                                  : QStringLiteral("DISCARD data, close this window and return to Main Menu"));
 }
@@ -369,11 +366,9 @@ void frmNewEntry::Abandon() {
 }
 
 bool frmNewEntry::eventFilter(QObject* watched, QEvent* event) {
-    if (ButtonEvent(watched, event))
-        return false;
     const int grid = GridIndex(watched);
     if (grid < 0)
-        return QDialog::eventFilter(watched, event);
+        return TarvosDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
         return !m_loading && Grid_KeyPress(grid, static_cast<QKeyEvent*>(event));
