@@ -120,13 +120,10 @@ TEST(ShippedReportTexts, ItemLinesBelongToTheirItemsAndAnswers) {
     const ShippedInstrument& d = Shipped();
     ASSERT_TRUE(d.loaded.ok()) << d.loaded.message();
     ASSERT_TRUE(d.database.ok()) << d.database.description;
-    // Both columns of a line pair start 37 apart (columns 8 and 44); a blank must stay between them.
-    constexpr std::size_t column = 35;
+    // The lines' numbers and widths are checked when the data is generated; here, their meaning.
     for (int j = 1; j <= SignificantItemCount; ++j) {
         const std::string& line = d.texts.SignificantItemTexts[Sz(j)];
         const int item = d.tables.SignificantItemNumbers[Sz(j)];
-        EXPECT_EQ(line.rfind(std::to_string(item) + ". ", 0), 0u) << "line " << j << ": " << line;
-        EXPECT_LE(line.size(), column) << line;
         // No item speaks of the same things as the line more than its own.
         const std::size_t own = SharedStems(line, d.english[Sz(item - 1)].TestQuestion);
         EXPECT_GT(own, 0u) << line;
@@ -137,8 +134,6 @@ TEST(ShippedReportTexts, ItemLinesBelongToTheirItemsAndAnswers) {
         const ItemRecord& item = d.english[Sz(139 + k - 1)];
         for (int q = 1; q <= 4; ++q) {
             const std::string& line = d.texts.AnswerTexts[Sz(4 * (k - 1) + q)];
-            EXPECT_EQ(line.rfind(std::to_string(item.ID) + ". ", 0), 0u) << line;
-            EXPECT_LE(line.size(), column) << line;
             const std::size_t own = SharedStems(line, item.Answers[Sz(q - 1)].value_or(""));
             for (int other = 1; other <= 4; ++other)
                 EXPECT_LE(SharedStems(line, item.Answers[Sz(other - 1)].value_or("")), own)
