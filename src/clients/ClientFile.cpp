@@ -93,6 +93,19 @@ FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& c
     return {};
 }
 
+// Reads the client file at `path` and makes its records the program's, the first one current; on
+// failure the records in memory stay as they were.
+static FileError AdoptRecordsOf(const std::string& path) {
+    ClientSlots slots{};
+    int16_t count = 0;
+    if (auto err = ReadClientFile(path, slots, count); !err.ok())
+        return err;
+    ClientTable = slots;
+    ClientCount = count;
+    CurrentClient = count > 0 ? 1 : 0;
+    return {};
+}
+
 FileError EstablishClientFile(const std::string& folder) {
     if (folder.empty() || folder.front() != '/')
         return MakeFileError(52, folder);
@@ -107,13 +120,8 @@ FileError EstablishClientFile(const std::string& folder) {
         if (fd.get() < 0 && errno != EEXIST)
             return FileErrorFromErrno(errno, path);
     }
-    ClientSlots slots{};
-    int16_t count = 0;
-    if (auto err = ReadClientFile(path, slots, count); !err.ok())
+    if (auto err = AdoptRecordsOf(path); !err.ok())
         return err;
-    ClientTable = slots;
-    ClientCount = count;
-    CurrentClient = count > 0 ? 1 : 0;
     ClientFile = path;
     g_dataFolder = folder;
     g_dataFolderDevice = st.st_dev;
@@ -148,14 +156,7 @@ FileError LoadClientFile() {
     AcceptRemountedMedium();
     if (auto err = CheckDataFolderPresent(); !err.ok())
         return err;
-    ClientSlots slots{};
-    int16_t count = 0;
-    if (auto err = ReadClientFile(ClientFile, slots, count); !err.ok())
-        return err;
-    ClientTable = slots;
-    ClientCount = count;
-    CurrentClient = count > 0 ? 1 : 0;
-    return {};
+    return AdoptRecordsOf(ClientFile);
 }
 
 FileError SaveClientRecord(int index) {

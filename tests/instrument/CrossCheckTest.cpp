@@ -46,19 +46,15 @@ int AnswerCount(const ItemRecord& item) {
 
 TEST(ShippedDatabase, ItemTablesAgreeWithTheSectionsTheGridAndTheInstructions) {
     const ShippedInstrument& d = Shipped();
-    ASSERT_TRUE(d.database.ok()) << d.database.description; // 149 records, IDs 1..149 in order
-    bool nullAnswer = false, emptyAnswer = false;
+    // 149 records, IDs 1..149 in order; each item's answer count is checked when the database is built.
+    ASSERT_TRUE(d.database.ok()) << d.database.description;
     for (const auto* table : {&d.english, &d.spanish}) {
         const std::string language = table == &d.english ? "English" : "Spanish";
         // Sections 1 and 2 share one set of answers each, the one their instructions name.
         std::set<std::vector<std::string>> sectionAnswers[2];
         for (const ItemRecord& item : *table) {
             const int section = item.ID <= 108 ? 0 : item.ID <= 139 ? 1 : 2;
-            EXPECT_EQ(AnswerCount(item), section == 0 ? 2 : 4) << language << " item " << item.ID;
-            EXPECT_FALSE(AnswerPresent(item.Answers[4])) << language << " item " << item.ID;
             EXPECT_FALSE(item.TestQuestion.empty()) << language << " item " << item.ID;
-            nullAnswer = nullAnswer || !item.Answers[4].has_value();
-            emptyAnswer = emptyAnswer || item.Answers[4] == std::optional<std::string>("");
             if (section < 2) {
                 std::vector<std::string> answers;
                 for (int k = 0; k < AnswerCount(item); ++k)
@@ -89,7 +85,6 @@ TEST(ShippedDatabase, ItemTablesAgreeWithTheSectionsTheGridAndTheInstructions) {
         }
         EXPECT_EQ(*sectionAnswers[1].begin(), ratings) << language << ": section 2 answers and instructions";
     }
-    EXPECT_TRUE(nullAnswer && emptyAnswer) << "both forms of an absent answer should occur";
 
     // The grid sorts the items by their English second answer into exactly the three sections.
     for (const ItemRecord& item : d.english)
@@ -120,13 +115,10 @@ TEST(ShippedReportTexts, ItemLinesBelongToTheirItemsAndAnswers) {
     const ShippedInstrument& d = Shipped();
     ASSERT_TRUE(d.loaded.ok()) << d.loaded.message();
     ASSERT_TRUE(d.database.ok()) << d.database.description;
-    // Both columns of a line pair start 37 apart (columns 8 and 44); a blank must stay between them.
-    constexpr std::size_t column = 35;
+    // The lines' numbers and widths are checked when the data is generated; here, their meaning.
     for (int j = 1; j <= SignificantItemCount; ++j) {
         const std::string& line = d.texts.SignificantItemTexts[Sz(j)];
         const int item = d.tables.SignificantItemNumbers[Sz(j)];
-        EXPECT_EQ(line.rfind(std::to_string(item) + ". ", 0), 0u) << "line " << j << ": " << line;
-        EXPECT_LE(line.size(), column) << line;
         // No item speaks of the same things as the line more than its own.
         const std::size_t own = SharedStems(line, d.english[Sz(item - 1)].TestQuestion);
         EXPECT_GT(own, 0u) << line;
@@ -137,8 +129,6 @@ TEST(ShippedReportTexts, ItemLinesBelongToTheirItemsAndAnswers) {
         const ItemRecord& item = d.english[Sz(139 + k - 1)];
         for (int q = 1; q <= 4; ++q) {
             const std::string& line = d.texts.AnswerTexts[Sz(4 * (k - 1) + q)];
-            EXPECT_EQ(line.rfind(std::to_string(item.ID) + ". ", 0), 0u) << line;
-            EXPECT_LE(line.size(), column) << line;
             const std::size_t own = SharedStems(line, item.Answers[Sz(q - 1)].value_or(""));
             for (int other = 1; other <= 4; ++other)
                 EXPECT_LE(SharedStems(line, item.Answers[Sz(other - 1)].value_or("")), own)

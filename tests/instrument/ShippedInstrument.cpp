@@ -46,25 +46,10 @@ const ShippedInstrument& Shipped() {
     return shipped;
 }
 
-int ShippedInstrument::riskPoints(int item) const {
-    const auto& p = points[static_cast<std::size_t>(item)];
-    return *std::max_element(p.begin() + 1, p.end());
-}
-
 bool ShippedInstrument::inList(int s, int item) const {
     const auto& list = tables.ScaleItems[static_cast<std::size_t>(s)];
     return std::count(list.begin() + 1,
                       list.begin() + 1 + tables.ScaleItemCounts[static_cast<std::size_t>(s)], item) > 0;
-}
-
-std::vector<int> ShippedInstrument::floorSlice(int s) const {
-    static const std::array<std::pair<int, int>, 7> slices = {
-        {{0, -1}, {0, -1}, {1, 13}, {14, 27}, {56, 73}, {28, 41}, {42, 55}}};
-    std::vector<int> out;
-    for (int j = slices[static_cast<std::size_t>(s)].first; j <= slices[static_cast<std::size_t>(s)].second;
-         ++j)
-        out.push_back(tables.FloorItems[static_cast<std::size_t>(j)]);
-    return out;
 }
 
 std::set<std::string> WordStems(const std::string& text) {

@@ -20,10 +20,7 @@ struct ShippedInstrument {
     // no list; section-1 codes above 2 repeat code 2).
     std::array<std::array<int, 5>, ItemCount + 1> points{};
 
-    int riskPoints(int item) const; // the most any given answer of the item earns
     bool inList(int s, int item) const;
-    // Items of FloorItems slice of scale s (2..6).
-    std::vector<int> floorSlice(int s) const;
 };
 
 // Loads on first use; later calls return the same data. Sets ScoringTables and ReportTexts.

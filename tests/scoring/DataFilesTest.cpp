@@ -2,9 +2,6 @@
 #include "scoring/DataReader.h"
 #include "scoring/Paragraphs.h"
 #include "scoring/ReportBlocks.h"
-#include "shell/ProgramFolder.h"
-
-#include <fstream>
 
 namespace {
 int FailureNumber(const std::function<void()>& f) {
@@ -51,25 +48,6 @@ TEST_F(DataFilesTest, FieldAndLineReads) {
     DataReader open("1, \"never closed", "G.TXT");
     EXPECT_EQ(open.ReadNumber(), 1);
     EXPECT_EQ(FailureNumber([&] { open.ReadField(); }), BadDataNumber);
-}
-
-TEST_F(DataFilesTest, LoadsEveryTableInOrder) {
-    ASSERT_TRUE(LoadReportData(dir.path()).ok());
-    EXPECT_EQ(ReportTexts.ScaleNames[7], "STRESS COPING");
-    EXPECT_EQ(ReportTexts.RangeNames[2], "MEDIUM");
-    EXPECT_EQ(ReportTexts.RangeNames[4], "MAXIMUM");
-    EXPECT_EQ(ReportTexts.SignificantItemTexts[1], " 11. Alcohol item, \"yes\"");
-    EXPECT_EQ(ReportTexts.SignificantItemTexts[54], " 65. Violence item, \"yes\"");
-    EXPECT_EQ(ReportTexts.AnswerTexts[40], "149. Answer 4 of item 149");
-    const auto& t = ScoringTables;
-    EXPECT_EQ(t.SignificantItemNumbers[54], 65);
-    EXPECT_EQ(t.PointKeys[1][1].substr(10, 4), "3321");
-    EXPECT_EQ(t.NormTables[1][11][3][2], 99);
-    EXPECT_EQ(t.ScPercentiles[3][47][2], 94);
-    EXPECT_EQ(t.ScaleItems[6][10], 60);
-    EXPECT_EQ(t.FloorItems[73], 68);
-    EXPECT_EQ(t.TruthCorrections[7][9], 1);
-    EXPECT_EQ(ParagraphFiles[2], JoinPath(dir.path(), "TRVV3AL.TXT"));
 }
 
 TEST_F(DataFilesTest, MalformedDataFilesFailNamingTheFile) {

@@ -67,7 +67,7 @@ done
 # Work that fails: 1, one line in words naming the file, at once on a named pipe.
 run 1 list "$tmp/demo"; failed "$tmp/demo is a folder, not a file"
 run 1 list "$tmp/pipe"; failed "$tmp/pipe is not a regular file"
-run 1 list "$tmp/missing.trv"; failed "$tmp/missing.trv does not exist"
+run 1 list "$tmp/missing.trv"; failed "$tmp/missing.trv does not exist"; [ ! -e "$tmp/missing.trv" ] || fail "missing file created"
 run 1 list "$tmp/full.trv"; failed "$tmp/full.trv holds 52 client records (12220 bytes), but one data disk holds at most 51"
 run 1 list "$tmp/noise.trv"; failed "$tmp/noise.trv (30000 bytes) is not a client file"
 run 1 report "$tmp/pipe" 1; failed "$tmp/pipe is not a regular file"

@@ -7,7 +7,6 @@
 #include "support/RegistrationFixture.h"
 
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -171,9 +170,7 @@ TEST(InputBoxTest, LengthLimitEnterToOkEmptyRefusedPasswordStars) {
     frmMyInputBox box;
     box.InputLength = 4;
     box.PasswordInput = true;
-    box.HelpMessage = "Enter the code";
     WhenModal<frmMyInputBox>([&messages](frmMyInputBox* b) {
-        EXPECT_EQ(b->lblHelpMsg->text(), "Enter the code");
         KeyToFocus(Qt::Key_Return);
         EXPECT_EQ(QApplication::focusWidget(), b->cmdMenuChoice[0]);
         EXPECT_EQ(b->sspMenuChoice[0]->palette().color(QPalette::Window), Cyan);

@@ -43,13 +43,7 @@ frmClientInfo::frmClientInfo(QWidget* parent)
     : TarvosDialog(parent, QStringLiteral("frmClientInfo"), QStringLiteral("Client Information")) {
     SetCancelChoice(1);
     auto* outer = new QVBoxLayout(this);
-    frClient = new QFrame(this);
-    frClient->setObjectName(QStringLiteral("frClient"));
-    frClient->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    outer->addWidget(frClient);
-    auto* grid = new QGridLayout(frClient);
-    grid->setContentsMargins(24, 18, 24, 18);
-    grid->setHorizontalSpacing(14);
+    auto* grid = AddFieldFrame(this, outer, frClient, "frClient");
 
     auto text = [this](const char* name, int length) {
         auto* edit = new QLineEdit(frClient);

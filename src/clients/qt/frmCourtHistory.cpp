@@ -26,19 +26,9 @@ frmCourtHistory::frmCourtHistory(QWidget* parent)
     : TarvosDialog(parent, QStringLiteral("frmCourtHistory"), QStringLiteral("Court History")) {
     SetCancelChoice(1);
     auto* outer = new QVBoxLayout(this);
-    frCourt = new QFrame(this);
-    frCourt->setObjectName(QStringLiteral("frCourt"));
-    frCourt->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    outer->addWidget(frCourt);
-    auto* grid = new QGridLayout(frCourt);
-    grid->setContentsMargins(24, 18, 24, 18);
-    grid->setHorizontalSpacing(14);
+    auto* grid = AddFieldFrame(this, outer, frCourt, "frCourt");
 
-    lblClientName = new QLabel(frCourt);
-    lblClientName->setObjectName(QStringLiteral("lblClientName"));
-    QFont nameFont = lblClientName->font();
-    nameFont.setBold(true);
-    lblClientName->setFont(nameFont);
+    lblClientName = NewBoldLabel(frCourt, "lblClientName");
     grid->addWidget(lblClientName, 0, 0, 1, 2, Qt::AlignHCenter);
 
     for (int k = 1; k <= CourtItemCount; ++k) {

@@ -38,11 +38,7 @@ frmNewEntry::frmNewEntry(QWidget* parent)
     : TarvosDialog(parent, QStringLiteral("frmNewEntry"), QStringLiteral("Edit Client Responses")) {
     SetCancelChoice(1);
     auto* outer = new QVBoxLayout(this);
-    lblClientName = new QLabel(this);
-    lblClientName->setObjectName(QStringLiteral("lblClientName"));
-    QFont bold = lblClientName->font();
-    bold.setBold(true);
-    lblClientName->setFont(bold);
+    lblClientName = NewBoldLabel(this, "lblClientName");
     outer->addWidget(lblClientName, 0, Qt::AlignHCenter);
     frEntry = new QFrame(this);
     frEntry->setObjectName(QStringLiteral("frEntry"));

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -266,4 +267,33 @@ void ActivateWindowsWhenShown() {
         filter = new ActivateOnShow(qApp);
         qApp->installEventFilter(filter);
     }
+}
+
+QGridLayout* AddFieldFrame(QWidget* parent, QBoxLayout* outer, QFrame*& frame, const char* name) {
+    frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    outer->addWidget(frame);
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(24, 18, 24, 18);
+    grid->setHorizontalSpacing(14);
+    return grid;
+}
+
+QLabel* NewBoldLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QLabel* NewTitleLabel(QWidget* parent, double scale) {
+    auto* title = new QLabel(QStringLiteral("Tarvos"), parent);
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * scale);
+    big.setBold(true);
+    title->setFont(big);
+    return title;
 }

@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <functional>
 
+class QBoxLayout;
 class QFrame;
+class QGridLayout;
 class QKeyEvent;
+class QLabel;
 class QObject;
 class QPushButton;
 class QWidget;
@@ -66,6 +69,14 @@ MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption, QO
 // Makes every window of the program take the keyboard when it is shown, as a window manager would;
 // bare X servers leave a new window without focus. Called once by the program.
 void ActivateWindowsWhenShown();
+
+// The sunken box `name` that holds a window's fields, added to `outer`, with its grid of labels and
+// fields laid out the same way in every window.
+QGridLayout* AddFieldFrame(QWidget* parent, QBoxLayout* outer, QFrame*& frame, const char* name);
+// A label `name` in bold, as the client's name is shown above the fields.
+QLabel* NewBoldLabel(QWidget* parent, const char* name);
+// The program's name as a heading, `scale` times the normal font size, in bold.
+QLabel* NewTitleLabel(QWidget* parent, double scale);
 
 // A plain push button that Enter clicks while it has the focus (Qt's buttons take only Space).
 void ClickOnEnter(QPushButton* button);

@@ -1,6 +1,7 @@
 #include "shell/qt/frmAbout.h"
 
 #include "shell/qt/Logo.h"
+#include "shell/qt/WindowHelpers.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,12 +37,7 @@ frmAbout::frmAbout(bool splashMode, QWidget* parent)
     layout->addWidget(imgLogo, 0, Qt::AlignTop);
 
     auto* text = new QVBoxLayout;
-    auto* title = new QLabel(QStringLiteral("Tarvos"), this);
-    QFont big = title->font();
-    big.setPointSizeF(big.pointSizeF() * 2);
-    big.setBold(true);
-    title->setFont(big);
-    text->addWidget(title);
+    text->addWidget(NewTitleLabel(this, 2));
     for (const char* line : {"Version 1.0", "Self-report screening for adults under probation supervision:",
                              "registration, onscreen or answer-sheet testing, scoring and reports.", "",
                              "Published for probation offices by the Tarvos team."})

@@ -98,12 +98,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(TarvosLogo(72));
     header->addWidget(imgLogo);
-    auto* name = new QLabel(QStringLiteral("Tarvos"), frMainMenu);
-    QFont big = name->font();
-    big.setPointSizeF(big.pointSizeF() * 2.2);
-    big.setBold(true);
-    name->setFont(big);
-    header->addWidget(name);
+    header->addWidget(NewTitleLabel(frMainMenu, 2.2));
     header->addStretch(1);
     frame->addLayout(header);
 
