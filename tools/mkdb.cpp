@@ -13,6 +13,7 @@
 // The database is written to FILE.tmp and renamed over FILE, so a failed build leaves the old one.
 // A problem in a source is reported as "file:line: problem" and fails the build (exit status 1).
 #include "clients/ClientRecord.h"
+#include "entry/ResponseGridRules.h"
 #include "shell/Cp1252.h"
 #include "shell/FileIo.h"
 #include "shell/TrimBlanks.h"
@@ -150,20 +151,18 @@ void ParseItems(Problems& p, Language& lang) {
 // The keying grid takes each item's answer type from the second English answer: "False" for the
 // true/false section, "Somet" for the rating section; the multiple-choice items must match neither
 // nor any other typed prefix, or the grid would show more than three sections.
+// Each section keys its answers in one kind of grid, chosen by the program from the second answer.
 void CheckGridTypes(Problems& p, const Language& lang) {
     for (const auto& item : lang.items) {
         if (item.answers.size() < 2)
             continue;
-        const std::string& second = item.answers[1];
-        auto begins = [&](const char* prefix) { return second.rfind(prefix, 0) == 0; };
-        const bool typed =
-            begins("False") || begins("Somet") || begins("Mostl") || begins("Often") || second == "No";
+        const int type = AnswerTypeOf(item.answers[1]);
         std::string problem;
-        if (item.id <= LastTrueFalseItem && !begins("False"))
+        if (item.id <= LastTrueFalseItem && type != 0)
             problem = "the second answer of items 1-108 must begin with \"False\"";
-        else if (item.id > LastTrueFalseItem && item.id <= LastRatingItem && !begins("Somet"))
+        else if (item.id > LastTrueFalseItem && item.id <= LastRatingItem && type != 3)
             problem = "the second answer of items 109-139 must begin with \"Somet\"";
-        else if (item.id > LastRatingItem && typed)
+        else if (item.id > LastRatingItem && type != 2)
             problem =
                 "the second answer of items 140-149 must not begin with \"False\", \"Somet\", \"Mostl\" or "
                 "\"Often\" nor be \"No\"";
