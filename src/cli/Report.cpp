@@ -2,6 +2,8 @@
 // writes it, to a file or standard output. The client file is only read.
 #include "cli/CliCommand.h"
 #include "clients/ClientFile.h"
+#include "platform/ReportPages.h"
+#include "scoring/ReportFiles.h"
 #include "scoring/ReportOptions.h"
 #include "scoring/ScoreAndReport.h"
 #include "shell/ProgramFolder.h"
@@ -14,7 +16,7 @@
 #include <optional>
 
 namespace {
-constexpr const char* Usage = "report CLIENTFILE SLOT [--summary] [--data DIR] [-o FILE]";
+constexpr const char* Usage = "report CLIENTFILE SLOT [--summary] [--data DIR] [--pdf] [-o FILE]";
 
 int Failure(const std::string& message) {
     std::fprintf(stderr, "tarvos-cli report: %s\n", message.c_str());
@@ -34,10 +36,13 @@ int RunReport(const std::vector<std::string>& args) {
     std::string dataFolder = ProgramFolder();
     std::string outputPath;
     bool summary = false;
+    bool pdf = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--summary") {
             summary = true;
+        } else if (a == "--pdf") {
+            pdf = true;
         } else if ((a == "--data" || a == "-o") && i + 1 < args.size()) {
             (a == "--data" ? dataFolder : outputPath) = args[++i];
         } else if (!a.empty() && a[0] == '-') {
@@ -47,7 +52,7 @@ int RunReport(const std::vector<std::string>& args) {
             positional.push_back(a);
         }
     }
-    if (positional.size() != 2)
+    if (positional.size() != 2 || (pdf && outputPath.empty()))
         return Failure(std::string("usage: tarvos-cli ") + Usage);
     const std::string& clientFile = positional[0];
     const auto slot = ParseSlot(positional[1]);
@@ -76,6 +81,14 @@ int RunReport(const std::vector<std::string>& args) {
     std::error_code ec;
     if (std::filesystem::equivalent(outputPath, clientFile, ec))
         return Failure(outputPath + ": is the client file, which this command never changes");
+    if (pdf) {
+        // The pages as the desktop program prints them and saves them as PDF.
+        QString error;
+        if (!WriteReportPdf(ReportText(report), DefaultReportPaper(), QString::fromStdString(outputPath),
+                            error))
+            return Failure(outputPath + ": cannot be written (" + error.toStdString() + ")");
+        return 0;
+    }
     const std::string temporary = outputPath + ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
