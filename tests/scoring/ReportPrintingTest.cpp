@@ -1,5 +1,7 @@
 #include "scoring/ReportPrinting.h"
+#include "ScoringFixture.h"
 #include "scoring/PrintLayout.h"
+#include "scoring/ReportBatch.h"
 #include "scoring/ReportFiles.h"
 #include "support/FakeReportPrinter.h"
 #include "support/TempDir.h"
@@ -7,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -124,4 +127,58 @@ TEST(ReportPrintingTest, CopiesOverwriteAndNameDeletionRemovesThemAll) {
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"report.prn", "temp", "temp3.txt", "tempo"}));
+}
+
+namespace {
+class ReportBatchTest : public ScoringTest {};
+} // namespace
+
+TEST_F(ReportBatchTest, EveryReportIsComposedFirstAndAFailedOneIsNeverReplaced) {
+    TempDir data;
+    TempDir program;
+    CopyDataSet(data, "base");
+    ClientTable[1] = client;
+    ClientTable[2] = client;
+    ClientTable[2].Gender = "9"; // a code the report cannot print
+    ClientTable[3] = client;
+    ClientCount = 3;
+    program.write("temp2", "a stale report of another client\r\n");
+
+    std::vector<BatchReport> batch = ComposeReportBatch({1, 2, 3}, program.path(), data.path());
+    ASSERT_EQ(batch.size(), 3u);
+    EXPECT_TRUE(batch[0].composed.ok());
+    EXPECT_FALSE(batch[1].composed.ok());
+    EXPECT_TRUE(batch[2].composed.ok());
+    EXPECT_EQ(CurrentClient, 3);
+    EXPECT_NE(program.read("temp1").find("(TEST # 1 )"), std::string::npos);
+    EXPECT_FALSE(fs::exists(program.file("temp2"))) << "no copy may stand in for the failed client";
+    EXPECT_NE(program.read("temp3").find("(TEST # 3 )"), std::string::npos);
+
+    FakeReportPrinter printer;
+    std::vector<std::tuple<int, int, int>> asked;
+    auto record = [&asked](int done, int total, int slot) {
+        asked.emplace_back(done, total, slot);
+        return true;
+    };
+    ASSERT_TRUE(PrintReportBatch(batch, program.path(), printer, false, record).ok());
+    ASSERT_EQ(printer.jobs.size(), 2u);
+    EXPECT_NE(printer.jobs[0].bytes.find("(TEST # 1 )"), std::string::npos);
+    EXPECT_NE(printer.jobs[1].bytes.find("(TEST # 3 )"), std::string::npos);
+    EXPECT_EQ(asked, (std::vector<std::tuple<int, int, int>>{{0, 2, 1}, {1, 2, 3}}));
+    EXPECT_FALSE(batch[1].printed);
+
+    // Cancelled after the first, and a failing printer: nothing more is claimed as printed.
+    std::vector<BatchReport> again = ComposeReportBatch({3, 1}, program.path(), data.path());
+    FakeReportPrinter second;
+    ASSERT_TRUE(PrintReportBatch(again, program.path(), second, true, [](int done, int, int) {
+                    return done < 1;
+                }).ok());
+    EXPECT_EQ(second.jobs.size(), 1u);
+    EXPECT_TRUE(second.jobs[0].port);
+    EXPECT_FALSE(again[1].printed);
+    second.failWith = "paper jam";
+    std::vector<BatchReport> third = ComposeReportBatch({3}, program.path(), data.path());
+    const PrintResult failed = PrintReportBatch(third, program.path(), second, false, {});
+    EXPECT_EQ(failed.cause, "paper jam");
+    EXPECT_FALSE(third[0].printed);
 }
