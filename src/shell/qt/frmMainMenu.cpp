@@ -21,6 +21,7 @@
 #include "shell/qt/StartupErrors.h"
 #include "shell/qt/WindowHelpers.h"
 #include "shell/qt/frmAbout.h"
+#include "supervisor/qt/frmSupervisorOptions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,8 +58,8 @@ const char* const HelpTexts[4] = {
     "Edit client's information.",
     "Enter a new client. Test client on computer or enter data from answer sheet.",
     "Print client report, verify data entry or delete client names.", "Quit the program."};
-// Buttons whose windows exist; the supervisor options (2) stay disabled until their window is built.
-constexpr std::array<bool, 4> WindowsBuilt = {true, true, false, true};
+// Buttons whose windows exist.
+constexpr std::array<bool, 4> WindowsBuilt = {true, true, true, true};
 constexpr int LastChoice = 3;
 } // namespace
 
@@ -384,8 +385,11 @@ void frmMainMenu::cmdMenuChoice_Click(int index) {
         MenuActive = true;
         frMainMenu->setEnabled(true);
         break;
-    case 2: // "Supervisor Options"
+    case 2: { // "Supervisor Options"
+        frmSupervisorOptions options(this);
+        options.exec();
         break;
+    }
     case 3: // "Exit Application"
         close();
         break;

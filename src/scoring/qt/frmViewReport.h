@@ -1,0 +1,37 @@
+#pragma once
+#include <QDialog>
+
+class QFrame;
+class QPlainTextEdit;
+class QPushButton;
+
+// The current client's report, scored afresh when the window opens, in a read-only text box; it can
+// be printed or saved as a PDF and stays open until "&Close".
+class frmViewReport : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmViewReport(QWidget* parent = nullptr);
+
+    void Form_Load();
+    void Form_Activate();
+    void cmdPrintReport_Click();
+    void cmdSaveAsPdf_Click();
+    void cmdCancel_Click();
+    void MOUSEWAIT();
+    void MOUSEDEFAULT();
+
+    QFrame* fraAll;
+    QPlainTextEdit* Text1;
+    QPushButton* cmdPrintReport;
+    QPushButton* cmdSaveAsPdf;
+    QPushButton* cmdCancel;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool m_loaded = false;
+};
