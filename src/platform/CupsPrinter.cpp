@@ -2,6 +2,7 @@
 
 #include "platform/ReportPages.h"
 #include "shell/Cp1252.h"
+#include "shell/LayerSlot.h"
 #include "shell/Settings.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@ constexpr int LpTimeoutMs = 60000;
 // CUPS names a queue without a driver (a line printer taking bytes as they come) so.
 constexpr const char* RawQueueModel = "Local Raw Printer";
 
-ReportPrinter* installedPrinter = nullptr;
+LayerSlot<ReportPrinter, CupsPrinter> printerSlot;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -42,7 +43,8 @@ CupsPrinter::CupsPrinter(std::string queue) : m_queue(std::move(queue)) {}
 
 PrintResult CupsPrinter::ChooseQueue(bool& raw, QPageSize& paper) const {
     raw = false;
-    const QString name = m_queue.empty() ? QPrinterInfo::defaultPrinterName() : Q(m_queue);
+    const std::string chosen = m_queue.empty() ? ReadPrinterSetting() : m_queue;
+    const QString name = chosen.empty() ? QPrinterInfo::defaultPrinterName() : Q(chosen);
     if (name.isEmpty())
         return PrintResult{"", "no printer is set up on this computer; add one in the system's printer "
                                "settings (or name one as Printer= under [Options] in trvtest.ini)"};
@@ -145,14 +147,10 @@ PrintResult CupsPrinter::PrintPort(const std::string& fileBytes) {
     return Submit(queue.printer, file.fileName(), options);
 }
 
-ReportPrinter& ActiveReportPrinter() {
-    if (installedPrinter)
-        return *installedPrinter;
-    static CupsPrinter cups;
-    cups = CupsPrinter(ReadPrinterSetting());
-    return cups;
+ReportPrinter& ProgramReportPrinter() {
+    return printerSlot.Get();
 }
 
-void InstallReportPrinter(ReportPrinter* printer) {
-    installedPrinter = printer;
+void SetProgramReportPrinter(std::unique_ptr<ReportPrinter> printer) {
+    printerSlot.Set(std::move(printer));
 }

@@ -6,10 +6,12 @@
 
 #include <QPageSize>
 #include <QStringList>
+#include <memory>
 
 class CupsPrinter : public ReportPrinter {
 public:
-    // `queue` empty: the system's default queue at the time of each print.
+    // `queue` empty: at each print, the queue named by the settings' [Options] Printer, or the
+    // system's default queue when that is empty too.
     explicit CupsPrinter(std::string queue = {});
 
     PrintResult PrintText(const std::string& reportText) override;
@@ -24,8 +26,6 @@ private:
     std::string m_queue;
 };
 
-// The printer the windows print on: the one installed by InstallReportPrinter, else CUPS with the
-// queue named by the settings' [Options] Printer (the default queue when it is empty).
-ReportPrinter& ActiveReportPrinter();
-// Replaces the printer of the windows (tests); nullptr returns to CUPS.
-void InstallReportPrinter(ReportPrinter* printer);
+// The printer layer of the program: CUPS unless a test installed another; nullptr puts CUPS back.
+ReportPrinter& ProgramReportPrinter();
+void SetProgramReportPrinter(std::unique_ptr<ReportPrinter> printer);

@@ -1,6 +1,6 @@
 #include "scoring/ReportFiles.h"
 
-#include "scoring/ScoreAndReport.h"
+#include "shell/FileNames.h"
 #include "shell/FileIo.h"
 #include "shell/ProgramFolder.h"
 
@@ -47,24 +47,7 @@ FileError CopyReportFile(const std::string& from, const std::string& to) {
     std::string bytes;
     if (auto err = ReadWholeFile(from, bytes); !err.ok())
         return err;
-    std::string temp = to + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return FileErrorFromErrno(errno, to);
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    int err = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
-    if (err == 0)
-        err = WriteFully(fd, bytes, 0);
-    if (::close(fd) != 0 && err == 0)
-        err = errno;
-    if (err == 0 && ::rename(temp.c_str(), to.c_str()) != 0)
-        err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        return FileErrorFromErrno(err, to);
-    }
-    return {};
+    return WriteFileAtomically(to, bytes);
 }
 
 FileError AppendFormFeedLine(const std::string& path) {

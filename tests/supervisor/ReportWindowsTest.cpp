@@ -41,10 +41,10 @@ TEST_F(ReportWindowsTest, ViewerShowsTheReportScrollsFromAnywhereAndPrintsWithou
         EXPECT_GT(bar->value(), top) << "Page Down on a button scrolls the report";
         EXPECT_EQ(FocusName(), "Text1");
 
-        printer.failWith = "the printer is stopped; start it again in the system's printer settings";
+        printer->failWith = "the printer is stopped; start it again in the system's printer settings";
         f->cmdPrintReport->click();
         EXPECT_TRUE(f->isVisible());
-        printer.failWith.clear();
+        printer->failWith.clear();
         f->cmdPrintReport->click();
         EXPECT_TRUE(f->isVisible());
         f->cmdCancel->click();
@@ -56,8 +56,8 @@ TEST_F(ReportWindowsTest, ViewerShowsTheReportScrollsFromAnywhereAndPrintsWithou
                           "stopped; start it again in the system's printer settings.\r\nCheck the "
                           "printer, then print the report again.",
                           vbOKOnly | vbCritical, "Print Report"}));
-    ASSERT_EQ(printer.jobs.size(), 1u);
-    EXPECT_TRUE(Contains(printer.jobs[0].bytes, "(TEST # 3 )"));
+    ASSERT_EQ(printer->jobs.size(), 1u);
+    EXPECT_TRUE(Contains(printer->jobs[0].bytes, "(TEST # 3 )"));
 }
 
 TEST_F(ReportWindowsTest, AReportThatCannotBeMadeShowsNothingOfAnotherClient) {
@@ -88,27 +88,27 @@ TEST_F(ReportWindowsTest, SelectedReportsPrintInListOrderAndASelectionSurvivesAM
         EXPECT_EQ(f->lbNameDisplay->item(2)->text(), "3-Client 3                 ");
         EXPECT_EQ(f->txtInstructions->toPlainText().split('\n').size(), 18);
         EXPECT_EQ(FocusName(), "lbNameDisplay");
-        EXPECT_EQ(f->MsgPanel->text(), "Use up or down arrow keys or mouse to select client.");
+        EXPECT_EQ(f->msgPanel->text(), "Use up or down arrow keys or mouse to select client.");
         f->lbNameDisplay->item(1)->setSelected(true);
         f->lbNameDisplay->item(4)->setSelected(true);
         f->lbNameDisplay->setCurrentRow(4, QItemSelectionModel::NoUpdate);
 
         // A failed print shows its message; the window and its selection stay.
-        printer.failWith = "paper jam";
+        printer->failWith = "paper jam";
         f->cmdMenuChoice[0]->click();
         ASSERT_TRUE(f->isVisible());
         EXPECT_EQ(f->lbNameDisplay->selectedItems().size(), 2);
-        printer.failWith.clear();
+        printer->failWith.clear();
         f->cmdMenuChoice[0]->setFocus();
-        EXPECT_EQ(f->MsgPanel->text(), "Print selected client reports");
+        EXPECT_EQ(f->msgPanel->text(), "Print selected client reports");
         KeyToFocus(Qt::Key_Return);
     });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains("paper jam"));
-    ASSERT_EQ(printer.jobs.size(), 2u);
-    EXPECT_TRUE(Contains(printer.jobs[0].bytes, "(TEST # 2 )"));
-    EXPECT_TRUE(Contains(printer.jobs[1].bytes, "(TEST # 5 )"));
+    ASSERT_EQ(printer->jobs.size(), 2u);
+    EXPECT_TRUE(Contains(printer->jobs[0].bytes, "(TEST # 2 )"));
+    EXPECT_TRUE(Contains(printer->jobs[1].bytes, "(TEST # 5 )"));
     EXPECT_TRUE(Contains(program.read("temp1"), "(TEST # 2 )"));
     EXPECT_TRUE(Contains(program.read("temp2"), "(TEST # 5 )"));
     EXPECT_EQ(CurrentClient, 5);
@@ -119,15 +119,15 @@ TEST_F(ReportWindowsTest, NothingSelectedPrintsNothingAndAllReportsPrintWithProg
     frmPrintSelected window;
     WhenModal<frmPrintSelected>([](frmPrintSelected* f) { f->cmdMenuChoice[0]->click(); });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
-    EXPECT_TRUE(printer.jobs.empty());
+    EXPECT_TRUE(printer->jobs.empty());
 
     PrintToDosPort = true;
     CurrentClient = 3;
     PrintAllReports(nullptr);
-    ASSERT_EQ(printer.jobs.size(), 3u);
+    ASSERT_EQ(printer->jobs.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(printer.jobs[static_cast<std::size_t>(i)].port);
-        EXPECT_TRUE(Contains(printer.jobs[static_cast<std::size_t>(i)].bytes,
+        EXPECT_TRUE(printer->jobs[static_cast<std::size_t>(i)].port);
+        EXPECT_TRUE(Contains(printer->jobs[static_cast<std::size_t>(i)].bytes,
                              "(TEST # " + std::to_string(i + 1) + " )"));
     }
     EXPECT_EQ(CurrentClient, 1);

@@ -7,6 +7,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "support/FakeReportPrinter.h"
+#include "support/ProgramState.h"
 #include "support/RegistrationFixture.h"
 
 #include <QtTest/QTest>
@@ -29,12 +30,11 @@ protected:
                                : item == 141 ? "Mostly True"
                                              : "2");
         });
-        InstallReportPrinter(&printer);
+        printer = Install(SetProgramReportPrinter, std::make_unique<FakeReportPrinter>());
         PrintToDosPort = false;
         SummaryReport = false;
     }
     void TearDown() override {
-        InstallReportPrinter(nullptr);
         SetProgramFolder("");
         SummaryReport = false;
         RegistrationWindowTest::TearDown();
@@ -54,5 +54,5 @@ protected:
     }
 
     TempDir program;
-    FakeReportPrinter printer;
+    FakeReportPrinter* printer = nullptr;
 };

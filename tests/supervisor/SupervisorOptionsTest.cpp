@@ -47,15 +47,15 @@ TEST_F(SupervisorOptionsTest, TabsShowTheirTextsStatusLinesAndCurrentClient) {
         EXPECT_EQ(f->lblNameDisplay->text(), "Client 2                 ");
         tabs->setCurrentIndex(2);
         EXPECT_EQ(f->lblNameDisplay->text(), "All Clients");
-        EXPECT_EQ(f->MsgPanel->text(), "Click Execute to perform delete names operation.");
+        EXPECT_EQ(f->msgPanel->text(), "Click Execute to perform delete names operation.");
         tabs->setCurrentIndex(1);
         EXPECT_EQ(f->lblNameDisplay->text(), "Client 2                 ");
-        EXPECT_EQ(f->MsgPanel->text(), "Click Execute to perform data verification.");
+        EXPECT_EQ(f->msgPanel->text(), "Click Execute to perform data verification.");
         f->optPrintOption[2]->click();
         tabs->setCurrentIndex(0);
-        EXPECT_EQ(f->MsgPanel->text(), "");
+        EXPECT_EQ(f->msgPanel->text(), "");
         f->cmdMenuChoice[1]->setFocus();
-        EXPECT_EQ(f->MsgPanel->text(), "Close the Utilities window returning to the Main Menu.");
+        EXPECT_EQ(f->msgPanel->text(), "Close the Utilities window returning to the Main Menu.");
         KeyToFocus(Qt::Key_Return);
     });
     EXPECT_EQ(window.exec(), QDialog::Rejected);
@@ -88,7 +88,7 @@ TEST_F(SupervisorOptionsTest, NoReportWithoutTheSecretCodeAndEachPromptStartsEmp
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], WrongCode);
     EXPECT_FALSE(std::filesystem::exists(program.file("REPORT.PRN"))) << "no report was made";
-    EXPECT_TRUE(printer.jobs.empty());
+    EXPECT_TRUE(printer->jobs.empty());
 }
 
 TEST_F(SupervisorOptionsTest, LowerCaseCodeOpensTheReportWithTheSummaryWhileTheBoxIsTicked) {
@@ -112,8 +112,8 @@ TEST_F(SupervisorOptionsTest, LowerCaseCodeOpensTheReportWithTheSummaryWhileTheB
         KeyToFocus(Qt::Key_Return);
     });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
-    ASSERT_EQ(printer.jobs.size(), 1u);
-    EXPECT_NE(printer.jobs[0].bytes.find("ONE-PAGE SUMMARY"), std::string::npos);
+    ASSERT_EQ(printer->jobs.size(), 1u);
+    EXPECT_NE(printer->jobs[0].bytes.find("ONE-PAGE SUMMARY"), std::string::npos);
     EXPECT_TRUE(messages.empty());
 }
 

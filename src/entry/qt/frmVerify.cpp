@@ -40,12 +40,8 @@ ItemAnswerLimits LoadAnswerLimits() {
 }
 } // namespace
 
-frmVerify::frmVerify(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmVerify"));
-    setWindowTitle(QStringLiteral("Test Data Input Verification"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setModal(true);
-
+frmVerify::frmVerify(QWidget* parent)
+    : TarvosDialog(parent, QStringLiteral("frmVerify"), QStringLiteral("Test Data Input Verification")) {
     auto* outer = new QVBoxLayout(this);
     frAll = new QGroupBox(QStringLiteral("Data Verification"), this);
     frAll->setObjectName(QStringLiteral("frAll"));
@@ -76,7 +72,6 @@ frmVerify::frmVerify(QWidget* parent) : QDialog(parent) {
     grid->addWidget(Frame2, 0, 1);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), frAll);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
     ClickOnEnter(cmdCancel);
     grid->addWidget(cmdCancel, 1, 1, Qt::AlignRight);
     pnlMessage = new ::MsgPanel(this);
@@ -93,8 +88,6 @@ frmVerify::frmVerify(QWidget* parent) : QDialog(parent) {
 frmVerify::~frmVerify() = default;
 
 void frmVerify::Form_Load() {
-    if (!(windowState() & Qt::WindowMaximized))
-        CenterForm(this);
     // The pass starts here, once: a window activated again after a message box keeps its pass.
     m_verify = std::make_unique<Verification>(
         ClientTable[static_cast<std::size_t>(CurrentClient)].Responses.str(), LoadAnswerLimits());
@@ -222,16 +215,10 @@ bool frmVerify::eventFilter(QObject* watched, QEvent* event) {
         cmdCancel_GotFocus();
     else if (watched == cmdCancel && event->type() == QEvent::FocusOut)
         cmdCancel_LostFocus();
-    return QDialog::eventFilter(watched, event);
+    return TarvosDialog::eventFilter(watched, event);
 }
 
-void frmVerify::closeEvent(QCloseEvent* event) {
-    event->ignore();
+bool frmVerify::CloseBox_Click() {
     cmdCancel_Click();
-}
-
-void frmVerify::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return;
-    QDialog::keyPressEvent(event);
+    return false;
 }

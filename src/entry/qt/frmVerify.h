@@ -1,7 +1,8 @@
 #pragma once
 #include "entry/Verification.h"
 
-#include <QDialog>
+#include "shell/qt/TarvosDialog.h"
+
 #include <memory>
 
 class MsgPanel;
@@ -12,7 +13,7 @@ class QPushButton;
 
 // Double-entry verification of the current client's answers: all items keyed again, then the
 // differing items once more; the result is written to the client file.
-class frmVerify : public QDialog {
+class frmVerify : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmVerify(QWidget* parent = nullptr);
@@ -37,9 +38,8 @@ public:
     const Verification& state() const { return *m_verify; }
 
 protected:
+    bool CloseBox_Click() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateLabels();

@@ -27,7 +27,7 @@ std::string ReportFilePath() {
 
 bool PrintReportFile(QWidget*) {
     BusyPointer();
-    const PrintResult result = PrintReportFile(ActiveReportPrinter(), ReportFilePath(), PrintToDosPort);
+    const PrintResult result = PrintReportFile(ProgramReportPrinter(), ReportFilePath(), PrintToDosPort);
     NormalPointer();
     if (!result.ok())
         MsgBox(Qs(result.message()), vbOKOnly | vbCritical, QStringLiteral("Print Report"));
@@ -50,7 +50,7 @@ bool PrintClientReports(QWidget* parent, const std::vector<int>& clientSlots) {
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     const PrintResult printed = PrintReportBatch(
-        batch, ProgramFolder(), ActiveReportPrinter(), PrintToDosPort,
+        batch, ProgramFolder(), ProgramReportPrinter(), PrintToDosPort,
         [&progress](int done, int total, int slot) {
             progress.setMaximum(total);
             progress.setValue(done);

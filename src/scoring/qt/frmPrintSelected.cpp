@@ -40,12 +40,8 @@ const char* const HelpTexts[3] = {"Print selected client reports", "Select all c
                                   "Cancel selections and printing."};
 } // namespace
 
-frmPrintSelected::frmPrintSelected(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmPrintSelected"));
-    setWindowTitle(QStringLiteral("Print Selected Reports"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setModal(true);
-
+frmPrintSelected::frmPrintSelected(QWidget* parent)
+    : TarvosDialog(parent, QStringLiteral("frmPrintSelected"), QStringLiteral("Print Selected Reports")) {
     auto* outer = new QVBoxLayout(this);
     fraAll = new QFrame(this);
     fraAll->setObjectName(QStringLiteral("fraAll"));
@@ -59,13 +55,9 @@ frmPrintSelected::frmPrintSelected(QWidget* parent) : QDialog(parent) {
     txtInstructions->setPlainText(
         QString::fromLatin1(PrintSelectedInstructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     left->addWidget(txtInstructions);
-    for (int i = 0; i < 3; ++i) {
-        auto mc = MakeMenuChoice(fraAll, i, QString::fromLatin1(Captions[i]), this,
-                                 [this](int k) { cmdMenuChoice_Click(k); });
-        sspMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
-        cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
-        left->addWidget(mc.ssp);
-    }
+    AddMenuChoices(fraAll, left,
+                   {QString::fromLatin1(Captions[0]), QString::fromLatin1(Captions[1]),
+                    QString::fromLatin1(Captions[2])});
     body->addLayout(left);
     fraClient = new QGroupBox(QStringLiteral("Client List"), fraAll);
     fraClient->setObjectName(QStringLiteral("fraClient"));
@@ -80,34 +72,23 @@ frmPrintSelected::frmPrintSelected(QWidget* parent) : QDialog(parent) {
     SetBackColor(fraClient, PanelNormal);
     SetForeColor(fraClient, TextWhite);
     body->addWidget(fraClient, 1);
-    MsgPanel = new ::MsgPanel(this);
-    outer->addWidget(MsgPanel);
+    AddStatusPanel(outer);
+    SetCancelChoice(2);
 
     lbNameDisplay->installEventFilter(this);
     connect(lbNameDisplay, &QListWidget::currentRowChanged, this, &frmPrintSelected::UpdatePrintButton);
     connect(lbNameDisplay, &QListWidget::itemClicked, this, &frmPrintSelected::UpdatePrintButton);
     setTabOrder(lbNameDisplay, cmdMenuChoice[0]);
-    setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
-    setTabOrder(cmdMenuChoice[1], cmdMenuChoice[2]);
     resize(720, 460);
-    Form_Load();
 }
 
-void frmPrintSelected::Form_Load() {
-    if (!(windowState() & Qt::WindowMaximized))
-        CenterForm(this);
-}
-
+// Runs once: the window is activated again after every message box, and filling the list then would
+// clear the selection.
 void frmPrintSelected::Form_Activate() {
-    ResetMenuChoices(this, 2);
-    // The list is filled once: the window is activated again after every message box, and filling it
-    // then would clear the selection.
-    if (!m_filled) {
-        m_filled = true;
-        FillClientList();
-        UpdatePrintButton();
-        lbNameDisplay->setFocus(Qt::OtherFocusReason);
-    }
+    TarvosDialog::Form_Activate();
+    FillClientList();
+    UpdatePrintButton();
+    lbNameDisplay->setFocus(Qt::OtherFocusReason);
 }
 
 void frmPrintSelected::FillClientList() {
@@ -145,12 +126,8 @@ void frmPrintSelected::cmdMenuChoice_Click(int index) {
 }
 
 void frmPrintSelected::cmdMenuChoice_GotFocus(int index) {
-    HighlightMenuChoice(this, 2, index);
-    MsgPanel->setText(QString::fromLatin1(HelpTexts[index]));
-}
-
-void frmPrintSelected::cmdMenuChoice_LostFocus(int) {
-    ResetMenuChoices(this, 2);
+    HighlightMenuChoice(index);
+    msgPanel->setText(QString::fromLatin1(HelpTexts[index]));
 }
 
 void frmPrintSelected::lbNameDisplay_GotFocus() {
@@ -163,7 +140,7 @@ void frmPrintSelected::lbNameDisplay_GotFocus() {
     QFont f = fraClient->font();
     f.setBold(true);
     fraClient->setFont(f);
-    MsgPanel->setText(QStringLiteral("Use up or down arrow keys or mouse to select client."));
+    msgPanel->setText(QStringLiteral("Use up or down arrow keys or mouse to select client."));
     UpdatePrintButton();
 }
 
@@ -173,19 +150,10 @@ void frmPrintSelected::lbNameDisplay_LostFocus() {
     QFont f = fraClient->font();
     f.setBold(false);
     fraClient->setFont(f);
-    MsgPanel->clear();
+    msgPanel->clear();
 }
 
 bool frmPrintSelected::eventFilter(QObject* watched, QEvent* event) {
-    for (int i = 0; i < 3; ++i) {
-        if (watched != cmdMenuChoice[static_cast<std::size_t>(i)])
-            continue;
-        if (event->type() == QEvent::FocusIn)
-            cmdMenuChoice_GotFocus(i);
-        else if (event->type() == QEvent::FocusOut)
-            cmdMenuChoice_LostFocus(i);
-        return false;
-    }
     if (watched == lbNameDisplay) {
         if (event->type() == QEvent::FocusIn)
             lbNameDisplay_GotFocus();
@@ -194,27 +162,5 @@ bool frmPrintSelected::eventFilter(QObject* watched, QEvent* event) {
         else if (event->type() == QEvent::KeyRelease)
             UpdatePrintButton();
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void frmPrintSelected::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    Form_Activate();
-}
-
-void frmPrintSelected::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-    QDialog::changeEvent(event);
-}
-
-void frmPrintSelected::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    cmdMenuChoice_Click(2);
-}
-
-void frmPrintSelected::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return;
-    QDialog::keyPressEvent(event);
+    return TarvosDialog::eventFilter(watched, event);
 }

@@ -26,12 +26,8 @@ bool IsScrollKey(int key) {
 }
 } // namespace
 
-frmViewReport::frmViewReport(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmViewReport"));
-    setWindowTitle(QStringLiteral("Client Report"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setModal(true);
-
+frmViewReport::frmViewReport(QWidget* parent)
+    : TarvosDialog(parent, QStringLiteral("frmViewReport"), QStringLiteral("Client Report")) {
     auto* outer = new QVBoxLayout(this);
     fraAll = new QFrame(this);
     fraAll->setObjectName(QStringLiteral("fraAll"));
@@ -61,7 +57,6 @@ frmViewReport::frmViewReport(QWidget* parent) : QDialog(parent) {
     cmdCancel = new QPushButton(QStringLiteral("&Close"), fraAll);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* b : {cmdPrintReport, cmdSaveAsPdf, cmdCancel}) {
-        b->setAutoDefault(false);
         ClickOnEnter(b);
         b->installEventFilter(this);
         buttons->addWidget(b);
@@ -69,20 +64,15 @@ frmViewReport::frmViewReport(QWidget* parent) : QDialog(parent) {
     buttons->addStretch();
     layout->addLayout(buttons);
     Text1->installEventFilter(this);
+    resize(sizeHint());
 
     connect(cmdPrintReport, &QPushButton::clicked, this, &frmViewReport::cmdPrintReport_Click);
     connect(cmdSaveAsPdf, &QPushButton::clicked, this, &frmViewReport::cmdSaveAsPdf_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmViewReport::cmdCancel_Click);
-    Form_Load();
-}
-
-void frmViewReport::Form_Load() {
-    resize(sizeHint());
-    if (!(windowState() & Qt::WindowMaximized))
-        CenterForm(this);
 }
 
 void frmViewReport::Form_Activate() {
+    TarvosDialog::Form_Activate();
     MOUSEWAIT();
     const ReportResult result = ScoreAndReport();
     MOUSEDEFAULT();
@@ -152,29 +142,19 @@ bool frmViewReport::eventFilter(QObject* watched, QEvent* event) {
         QApplication::sendEvent(Text1, event);
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return TarvosDialog::eventFilter(watched, event);
 }
 
-void frmViewReport::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!m_loaded) {
-        m_loaded = true;
-        QMetaObject::invokeMethod(this, &frmViewReport::Form_Activate, Qt::QueuedConnection);
-    }
-}
-
-void frmViewReport::closeEvent(QCloseEvent* event) {
-    event->ignore();
+bool frmViewReport::CloseBox_Click() {
     cmdCancel_Click();
+    return false;
 }
 
 void frmViewReport::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return;
     if (IsScrollKey(event->key())) {
         Text1->setFocus(Qt::OtherFocusReason);
         QApplication::sendEvent(Text1, event);
         return;
     }
-    QDialog::keyPressEvent(event);
+    TarvosDialog::keyPressEvent(event);
 }

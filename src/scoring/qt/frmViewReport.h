@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "shell/qt/TarvosDialog.h"
 
 class QFrame;
 class QPlainTextEdit;
@@ -7,13 +7,12 @@ class QPushButton;
 
 // The current client's report, scored afresh when the window opens, in a read-only text box; it can
 // be printed or saved as a PDF and stays open until "&Close".
-class frmViewReport : public QDialog {
+class frmViewReport : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmViewReport(QWidget* parent = nullptr);
 
-    void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void cmdPrintReport_Click();
     void cmdSaveAsPdf_Click();
     void cmdCancel_Click();
@@ -27,11 +26,7 @@ public:
     QPushButton* cmdCancel;
 
 protected:
+    bool CloseBox_Click() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    bool m_loaded = false;
 };

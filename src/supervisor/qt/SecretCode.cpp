@@ -3,21 +3,26 @@
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/frmMyInputBox.h"
 
-bool AskSecretCode(QWidget* parent) {
+#include <QApplication>
+
+namespace {
+const QString Code = QStringLiteral("K");
+const QString Title = QStringLiteral("Secret Code");
+} // namespace
+
+bool AskSecretCode() {
     for (;;) {
-        // A fresh box each time: nothing typed before can come back.
-        frmMyInputBox box(parent);
+        frmMyInputBox box(QApplication::activeWindow());
         box.InputLength = 8;
         box.HelpMessage = QStringLiteral(
             "Enter the Secret Code to continue.  For security, asterisks (*) will show as you type.");
-        box.setWindowTitle(QStringLiteral("Secret Code"));
+        box.setWindowTitle(Title);
         box.PasswordInput = true;
         box.exec();
-        if (box.Cancelled)
+        if (box.Cancelled || box.result() != QDialog::Accepted)
             return false;
-        if (box.InputValue.toUpper() == QLatin1String("K"))
+        if (box.InputValue.toUpper() == Code)
             return true;
-        MsgBox(QStringLiteral("Incorrect Secret Code.  Please try again."), vbOKOnly | vbCritical,
-               QStringLiteral("Secret Code"));
+        MsgBox(QStringLiteral("Incorrect Secret Code.  Please try again."), vbOKOnly | vbCritical, Title);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
-class QWidget;
+// The supervisor's secret code, asked with the program's input box.
 
-// Asks for the supervisor's secret code until it is typed right (true) or the box is cancelled (false).
-bool AskSecretCode(QWidget* parent = nullptr);
+// Asks for the secret code until the right one is typed (true) or the prompt is cancelled (false).
+// The code is compared in upper case; a wrong one gets a message and a new, empty prompt.
+bool AskSecretCode();

@@ -54,12 +54,8 @@ void SetBold(QWidget* w, bool bold) {
 }
 } // namespace
 
-frmSupervisorOptions::frmSupervisorOptions(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmSupervisorOptions"));
-    setWindowTitle(QStringLiteral("Supervisor Options"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setModal(true);
-
+frmSupervisorOptions::frmSupervisorOptions(QWidget* parent)
+    : TarvosDialog(parent, QStringLiteral("frmSupervisorOptions"), QStringLiteral("Supervisor Options")) {
     auto* outer = new QVBoxLayout(this);
     frControls = new QFrame(this);
     frControls->setObjectName(QStringLiteral("frControls"));
@@ -67,16 +63,16 @@ frmSupervisorOptions::frmSupervisorOptions(QWidget* parent) : QDialog(parent) {
     auto* body = new QVBoxLayout(frControls);
 
     // Panel 2 frames the tab control and lights up while it has the focus.
-    sspMenuChoice[2] = new QFrame(frControls);
-    sspMenuChoice[2]->setObjectName(QStringLiteral("sspMenuChoice_2"));
-    sspMenuChoice[2]->setAutoFillBackground(true);
-    SetBackColor(sspMenuChoice[2], PanelNormal);
-    auto* tabFrame = new QVBoxLayout(sspMenuChoice[2]);
+    auto* tabPanel = new QFrame(frControls);
+    tabPanel->setObjectName(QStringLiteral("sspMenuChoice_2"));
+    tabPanel->setAutoFillBackground(true);
+    SetBackColor(tabPanel, PanelNormal);
+    auto* tabFrame = new QVBoxLayout(tabPanel);
     tabFrame->setContentsMargins(5, 5, 5, 5);
-    sstSupervisorOperations = new QTabWidget(sspMenuChoice[2]);
+    sstSupervisorOperations = new QTabWidget(tabPanel);
     sstSupervisorOperations->setObjectName(QStringLiteral("sstSupervisorOperations"));
     tabFrame->addWidget(sstSupervisorOperations);
-    body->addWidget(sspMenuChoice[2]);
+    body->addWidget(tabPanel);
 
     auto* reports = new QWidget;
     auto* reportsLayout = new QVBoxLayout(reports);
@@ -126,16 +122,12 @@ frmSupervisorOptions::frmSupervisorOptions(QWidget* parent) : QDialog(parent) {
     body->addWidget(frCurrentClient);
 
     auto* buttons = new QHBoxLayout;
-    for (int i = 0; i < 2; ++i) {
-        auto mc = MakeMenuChoice(frControls, i, QString::fromLatin1(ChoiceCaptions[i]), this,
-                                 [this](int k) { cmdMenuChoice_Click(k); });
-        sspMenuChoice[static_cast<std::size_t>(i)] = mc.ssp;
-        cmdMenuChoice[static_cast<std::size_t>(i)] = mc.cmd;
-        buttons->addWidget(mc.ssp);
-    }
+    AddMenuChoices(frControls, buttons,
+                   {QString::fromLatin1(ChoiceCaptions[0]), QString::fromLatin1(ChoiceCaptions[1])});
+    sspMenuChoice.push_back(tabPanel);
     body->addLayout(buttons);
-    MsgPanel = new ::MsgPanel(this);
-    outer->addWidget(MsgPanel);
+    AddStatusPanel(outer);
+    SetCancelChoice(1);
 
     sstSupervisorOperations->installEventFilter(this);
     sstSupervisorOperations->tabBar()->installEventFilter(this);
@@ -151,8 +143,6 @@ frmSupervisorOptions::~frmSupervisorOptions() {
 }
 
 void frmSupervisorOptions::Form_Load() {
-    if (!(windowState() & Qt::WindowMaximized))
-        CenterForm(this);
     NoClients = ClientCount < 1;
     if (!NoClients)
         ShowCurrentClient();
@@ -165,15 +155,13 @@ void frmSupervisorOptions::ShowCurrentClient() {
 }
 
 void frmSupervisorOptions::Form_Activate() {
+    TarvosDialog::Form_Activate();
     SetBackColor(sspMenuChoice[2], PanelNormal);
-    ResetMenuChoices(this, 1);
-    if (NoClients && !m_started) {
-        m_started = true;
+    if (NoClients) {
         MsgBox(QStringLiteral("There are no clients on this data disk.\rReturning to main menu."),
                vbOKOnly | vbInformation, QStringLiteral("Empty Data Disk"));
         reject();
     }
-    m_started = true;
 }
 
 void frmSupervisorOptions::sstSupervisorOperations_Click(int tab) {
@@ -182,16 +170,16 @@ void frmSupervisorOptions::sstSupervisorOperations_Click(int tab) {
     m_tab = tab;
     switch (tab) {
     case 0:
-        MsgPanel->clear();
+        msgPanel->clear();
         ShowCurrentClient();
         optPrintOption[static_cast<std::size_t>(m_printOption)]->setChecked(true);
         break;
     case 1:
-        MsgPanel->setText(QStringLiteral("Click Execute to perform data verification."));
+        msgPanel->setText(QStringLiteral("Click Execute to perform data verification."));
         ShowCurrentClient();
         break;
     default:
-        MsgPanel->setText(QStringLiteral("Click Execute to perform delete names operation."));
+        msgPanel->setText(QStringLiteral("Click Execute to perform delete names operation."));
         lblNameDisplay->setText(QStringLiteral("All Clients"));
         break;
     }
@@ -211,7 +199,7 @@ void frmSupervisorOptions::optPrintOption_Click(int index) {
 
 void frmSupervisorOptions::optPrintOption_GotFocus(int index) {
     SetBold(optPrintOption[static_cast<std::size_t>(index)], true);
-    MsgPanel->setText(QStringLiteral("Use the arrow keys or mouse to choose print operation."));
+    msgPanel->setText(QStringLiteral("Use the arrow keys or mouse to choose print operation."));
 }
 
 void frmSupervisorOptions::optPrintOption_LostFocus(int index) {
@@ -223,13 +211,9 @@ void frmSupervisorOptions::chkSumPage_Click() {
 }
 
 void frmSupervisorOptions::cmdMenuChoice_GotFocus(int index) {
-    HighlightMenuChoice(this, 1, index);
+    HighlightMenuChoice(index);
     SetBackColor(sspMenuChoice[2], PanelNormal);
-    MsgPanel->setText(QString::fromLatin1(ChoiceHelp[index]));
-}
-
-void frmSupervisorOptions::cmdMenuChoice_LostFocus(int) {
-    ResetMenuChoices(this, 1);
+    msgPanel->setText(QString::fromLatin1(ChoiceHelp[index]));
 }
 
 void frmSupervisorOptions::cmdMenuChoice_Click(int index) {
@@ -254,7 +238,7 @@ void frmSupervisorOptions::cmdMenuChoice_Click(int index) {
 
 void frmSupervisorOptions::ExecuteReports() {
     // No report is shown, printed or saved without the secret code.
-    if (!AskSecretCode(this))
+    if (!AskSecretCode())
         return;
     switch (m_printOption) {
     case 0: {
@@ -277,11 +261,6 @@ bool frmSupervisorOptions::eventFilter(QObject* watched, QEvent* event) {
     const bool in = event->type() == QEvent::FocusIn;
     const bool out = event->type() == QEvent::FocusOut;
     if (in || out) {
-        for (int i = 0; i < 2; ++i)
-            if (watched == cmdMenuChoice[static_cast<std::size_t>(i)]) {
-                in ? cmdMenuChoice_GotFocus(i) : cmdMenuChoice_LostFocus(i);
-                return false;
-            }
         for (int i = 0; i < 3; ++i)
             if (watched == optPrintOption[static_cast<std::size_t>(i)]) {
                 in ? optPrintOption_GotFocus(i) : optPrintOption_LostFocus(i);
@@ -292,28 +271,5 @@ bool frmSupervisorOptions::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void frmSupervisorOptions::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!m_started)
-        QTimer::singleShot(0, this, &frmSupervisorOptions::Form_Activate);
-}
-
-void frmSupervisorOptions::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_started)
-        Form_Activate();
-    QDialog::changeEvent(event);
-}
-
-void frmSupervisorOptions::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    cmdMenuChoice_Click(1);
-}
-
-void frmSupervisorOptions::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return;
-    QDialog::keyPressEvent(event);
+    return TarvosDialog::eventFilter(watched, event);
 }

@@ -1,8 +1,8 @@
 #pragma once
-#include <QDialog>
+#include "shell/qt/TarvosDialog.h"
+
 #include <array>
 
-class MsgPanel;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -12,15 +12,15 @@ class QRadioButton;
 class QTabWidget;
 
 // The staff-only operations: reports (behind the secret code), data verification and name deletion.
-// Closes after one executed operation.
-class frmSupervisorOptions : public QDialog {
+// Closes after one executed operation. sspMenuChoice[2] is the panel framing the tab control.
+class frmSupervisorOptions : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmSupervisorOptions(QWidget* parent = nullptr);
     ~frmSupervisorOptions() override;
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void sstSupervisorOperations_Click(int tab);
     void sstSupervisorOperations_GotFocus();
     void sstSupervisorOperations_LostFocus();
@@ -28,9 +28,8 @@ public:
     void optPrintOption_GotFocus(int index);
     void optPrintOption_LostFocus(int index);
     void chkSumPage_Click();
-    void cmdMenuChoice_Click(int index);
-    void cmdMenuChoice_GotFocus(int index);
-    void cmdMenuChoice_LostFocus(int index);
+    void cmdMenuChoice_Click(int index) override;
+    void cmdMenuChoice_GotFocus(int index) override;
 
     QFrame* frControls;
     QTabWidget* sstSupervisorOperations;
@@ -43,18 +42,11 @@ public:
     QLabel* Label2;
     QGroupBox* frCurrentClient;
     QLabel* lblNameDisplay;
-    std::array<QFrame*, 3> sspMenuChoice;
-    std::array<QPushButton*, 2> cmdMenuChoice;
-    ::MsgPanel* MsgPanel;
 
     bool NoClients = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ExecuteReports();
@@ -62,5 +54,4 @@ private:
 
     int m_tab = 0;
     int m_printOption = 0;
-    bool m_started = false;
 };

@@ -1,0 +1,25 @@
+#include "app/qt/ProgramMenuActions.h"
+
+#include "clients/qt/RunRegistration.h"
+#include "entry/qt/frmNewEntry.h"
+#include "presentation/qt/frmSelectEntryMethod.h"
+#include "supervisor/qt/frmSupervisorOptions.h"
+
+MainMenuActions ProgramMenuActions() {
+    MainMenuActions actions;
+    actions.EditCurrentClient = [](QWidget* menu) {
+        RunRegistration(menu, RegistrationKind::EditClient,
+                        {.answersFirst = {}, .answers = RunModalStep<frmNewEntry>});
+    };
+    actions.AddNewClient = [](QWidget* menu) {
+        if (RefuseNewClientOnFullDisk())
+            return;
+        frmSelectEntryMethod method(menu);
+        method.exec();
+    };
+    actions.SupervisorOptions = [](QWidget* menu) {
+        frmSupervisorOptions options(menu);
+        options.exec();
+    };
+    return actions;
+}
