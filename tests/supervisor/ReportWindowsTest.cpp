@@ -5,6 +5,7 @@
 #include "shell/qt/MsgPanel.h"
 #include "support/ModalHelper.h"
 
+#include <QFileDialog>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -132,4 +133,27 @@ TEST_F(ReportWindowsTest, NothingSelectedPrintsNothingAndAllReportsPrintWithProg
     }
     EXPECT_EQ(CurrentClient, 1);
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ReportWindowsTest, SaveAsPdfWritesThePagesOrSaysWhy) {
+    UseSampleClients(1);
+    TempDir out;
+    frmViewReport window;
+    WhenModal<frmViewReport>([&](frmViewReport* f) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Text1->toPlainText().isEmpty(); }));
+        WhenModal<QFileDialog>([&](QFileDialog* d) {
+            EXPECT_EQ(d->selectedFiles().value(0).section('/', -1), "Tarvos report 1.pdf");
+            d->reject();
+        });
+        f->cmdSaveAsPdf->click();
+        EXPECT_TRUE(f->SaveReportPdf(QString::fromStdString(out.file("saved.pdf"))));
+        EXPECT_FALSE(f->SaveReportPdf(QString::fromStdString(out.file("missing/saved.pdf"))));
+        f->cmdCancel->click();
+    });
+    window.exec();
+    EXPECT_EQ(out.read("saved.pdf").substr(0, 5), "%PDF-");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(
+        QString::fromStdString("The report could not be saved as " + out.file("missing/saved.pdf"))));
+    EXPECT_EQ(messages[0].title, "Save as PDF");
 }

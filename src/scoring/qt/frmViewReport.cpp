@@ -105,20 +105,23 @@ void frmViewReport::cmdSaveAsPdf_Click() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The file is named by the client's number only: a name would be readable by anyone.
     dialog.selectFile(QStringLiteral("Tarvos report %1.pdf").arg(CurrentClient));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString path = dialog.selectedFiles().first();
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        SaveReportPdf(dialog.selectedFiles().first());
+}
+
+bool frmViewReport::SaveReportPdf(const QString& path) {
     std::string bytes;
     QString error;
     if (auto err = ReadWholeFile(ReportFilePath(), bytes); !err.ok())
         error = FromCp1252(err.message());
-    else
-        WriteReportPdf(ReportText(bytes), DefaultReportPaper(), path, error);
+    else if (!WriteReportPdf(ReportText(bytes), DefaultReportPaper(), path, error) && error.isEmpty())
+        error = QStringLiteral("the PDF could not be written");
     if (!error.isEmpty())
         MsgBox(
             QStringLiteral("The report could not be saved as %1: %2.\r\nChoose another folder or file name.")
                 .arg(path, error),
             vbOKOnly | vbCritical, QStringLiteral("Save as PDF"));
+    return error.isEmpty();
 }
 
 void frmViewReport::cmdCancel_Click() {

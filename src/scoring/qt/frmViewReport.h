@@ -15,6 +15,8 @@ public:
     void Form_Activate() override;
     void cmdPrintReport_Click();
     void cmdSaveAsPdf_Click();
+    // Writes the report's pages to `path` as a PDF; a failure shows a message naming the file.
+    bool SaveReportPdf(const QString& path);
     void cmdCancel_Click();
     void MOUSEWAIT();
     void MOUSEDEFAULT();

@@ -83,7 +83,11 @@ frmSupervisorOptions::frmSupervisorOptions(QWidget* parent)
         auto* opt = new QRadioButton(QString::fromLatin1(OptionCaptions[i]), Frame1);
         opt->setObjectName(QStringLiteral("optPrintOption_%1").arg(i));
         opt->installEventFilter(this);
-        connect(opt, &QRadioButton::clicked, this, [this, i] { optPrintOption_Click(i); });
+        // Arrow keys move the choice too, so follow the checked state rather than clicks.
+        connect(opt, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optPrintOption_Click(i);
+        });
         optPrintOption[static_cast<std::size_t>(i)] = opt;
         options->addWidget(opt);
     }
