@@ -37,44 +37,6 @@ TEST(VerificationTest, DigitsFollowTheSectionKeysAndTheItemsNumberOfAnswers) {
         EXPECT_EQ(VerifyAcceptsDigit(c.item, c.digit, limits), c.accepted) << c.item << " " << c.digit;
 }
 
-TEST(VerificationTest, IdenticalSecondKeyingNeedsNoCorrection) {
-    const std::string stored = Answers('1', '3', '2');
-    Verification v(stored, SectionAnswerLimits());
-    EXPECT_EQ(v.Key('\b'), Key::Bell) << "Backspace at the first item";
-    EXPECT_EQ(v.Key('3'), Key::Bell);
-    EXPECT_EQ(v.VerifyPos(), 1);
-    KeyPass(v, stored);
-    EXPECT_EQ(v.EndPass(), Pass::NoDifferences);
-    EXPECT_EQ(v.VerifyEntry(), stored);
-}
-
-TEST(VerificationTest, CorrectionPassAsksOnlyTheDifferingItemsInOrder) {
-    const std::string stored = Answers('1', '3', '2');
-    std::string second = stored;
-    second[4] = '2';   // item 5
-    second[119] = '0'; // item 120
-    Verification v(stored, SectionAnswerLimits());
-    KeyPass(v, second);
-    ASSERT_EQ(v.EndPass(), Pass::CorrectionNeeded);
-    EXPECT_TRUE(v.Correcting());
-    ASSERT_EQ(v.VerifyCount(), 2);
-    EXPECT_EQ(v.ItemAt(1), 5);
-    EXPECT_EQ(v.ItemAt(2), 120);
-
-    // Backspace steps back through the differing items only.
-    EXPECT_EQ(v.Key('1'), Key::Stored);
-    EXPECT_EQ(v.CurrentItem(), 120);
-    EXPECT_EQ(v.Key('\b'), Key::BackedUp);
-    EXPECT_EQ(v.CurrentItem(), 5);
-    EXPECT_EQ(v.Key('\b'), Key::Bell);
-    EXPECT_EQ(v.Key('1'), Key::Stored);
-    EXPECT_EQ(v.Key('4'), Key::PassEnded);
-    EXPECT_EQ(v.EndPass(), Pass::Corrected);
-    std::string expected = stored;
-    expected[119] = '4';
-    EXPECT_EQ(v.VerifyEntry(), expected) << "the second keying with the third keying's items";
-}
-
 TEST(VerificationTest, StoredAnswersAreComparedPositionByPosition) {
     // A blank first answer must not shift the later items; a short string differs where it ends.
     std::string stored = Answers('1', '3', '2');

@@ -118,7 +118,8 @@ TEST_F(SupervisorOptionsTest, LowerCaseCodeOpensTheReportWithTheSummaryWhileTheB
 }
 
 TEST_F(SupervisorOptionsTest, DeleteNamesScramblesSavesAndRemovesTheReportCopies) {
-    std::vector<ClientRecord> clients = {SampleClient("Ann Lee"), SampleClient("Gone"), SampleClient("")};
+    std::vector<ClientRecord> clients = {SampleClient("Ann Lee"), SampleClient("Gone"), SampleClient(""),
+                                         SampleClient("")};
     clients[1].NameDeleted = "1";
     clients[2].Name = std::string("\xFA\xFB\xFC\xFD\xFE\xFF", 6);
     UseClients(clients);
@@ -144,7 +145,12 @@ TEST_F(SupervisorOptionsTest, DeleteNamesScramblesSavesAndRemovesTheReportCopies
     EXPECT_EQ(ClientTable[1].Name.trimmed(), "Duu Shh");
     EXPECT_EQ(ClientTable[2].Name.trimmed(), "Gone");
     EXPECT_EQ(ClientTable[3].Name.str().substr(0, 6), std::string("\xFA\xFE\xFC\xFD\xFE\xFF", 6));
-    EXPECT_EQ(FileBytes().substr(235 * 2, 235), ClientTable[3].ToBytes());
+    EXPECT_EQ(ClientTable[4].Name.str(), std::string(25, ' '));
+    EXPECT_EQ(ClientTable[4].NameDeleted.str(), "1") << "a blank name is still marked and saved";
+    std::string table;
+    for (int i = 1; i <= 4; ++i)
+        table += ClientTable[static_cast<std::size_t>(i)].ToBytes();
+    EXPECT_EQ(FileBytes(), table);
     for (const char* copy : {"REPORT.PRN", "temp1", "temp2"})
         EXPECT_FALSE(std::filesystem::exists(program.file(copy))) << copy;
 }
