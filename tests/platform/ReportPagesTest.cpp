@@ -244,6 +244,9 @@ TEST_F(CupsPrinterTest, PortPrintGivesRawQueuesTheBytesAndTextQueuesOneSheetPerP
     CupsPrinter raw("tarvos-raw");
     ASSERT_TRUE(raw.PrintPort(file).ok());
     EXPECT_EQ(WaitRaw(1), file) << "a raw queue receives the file's bytes unchanged";
+    // The page-layout path gives a line printer the text too, never a PDF.
+    ASSERT_TRUE(raw.PrintText(ReportText(Golden("full.prn"))).ok());
+    EXPECT_EQ(WaitRaw(2), file + Golden("full.prn") + "\f\r\n");
 
     CupsPrinter text("tarvos-pdf");
     const std::size_t before = Pdfs().size();
