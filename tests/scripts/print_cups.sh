@@ -14,7 +14,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-[ -n "${KEEP:-}" ] && trap "stop_private_cupsd" EXIT
 
 if ! start_private_cupsd "$work/cups"; then
     echo "skipped: the private cupsd cannot start: $CUPSD_WHY"

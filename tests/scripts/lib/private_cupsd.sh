@@ -9,6 +9,7 @@
 #   stop_private_cupsd        stops it and removes the cups-pdf instance configuration.
 #   wait_for_pdfs N [SECONDS] waits until N PDFs are complete in $CUPSD_PDF_OUT.
 #   wait_for_jobs_done        waits until no job is pending on any queue.
+# CUPSD_LOGLEVEL (default warn) sets the scheduler's log level; its log is under DIR/log.
 #
 # cups-pdf reads its configuration from /etc/cups only: the instance gets its own file there,
 # cups-pdf-<instance>.conf, removed again by stop_private_cupsd. The raw queue talks to a socket
