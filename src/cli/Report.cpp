@@ -3,6 +3,8 @@
 #include "cli/CliCommand.h"
 #include "clients/ClientFile.h"
 #include "clients/FileErrorInWords.h"
+#include "platform/ReportPages.h"
+#include "scoring/ReportFiles.h"
 #include "scoring/ReportOptions.h"
 #include "scoring/ScoreAndReport.h"
 #include "shell/Cp1252.h"
@@ -17,7 +19,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr const char* Usage = "report CLIENTFILE SLOT [--summary] [--data DIR] [-o FILE]";
+constexpr const char* Usage = "report CLIENTFILE SLOT [--summary] [--data DIR] [--pdf] [-o FILE]";
 
 int Failure(const std::string& message) {
     return CliFail(ExitFailed, message);
@@ -52,10 +54,13 @@ int RunReport(const std::vector<std::string>& args) {
     std::string dataFolder = ProgramFolder();
     std::string outputPath;
     bool summary = false;
+    bool pdf = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--summary") {
             summary = true;
+        } else if (a == "--pdf") {
+            pdf = true;
         } else if ((a == "--data" || a == "-o") && i + 1 < args.size()) {
             (a == "--data" ? dataFolder : outputPath) = args[++i];
         } else if (!a.empty() && a[0] == '-') {
@@ -66,6 +71,8 @@ int RunReport(const std::vector<std::string>& args) {
     }
     if (positional.size() != 2)
         return CliUsageError("report", "a client file and a slot number are needed");
+    if (pdf && outputPath.empty())
+        return CliUsageError("report", "--pdf needs -o FILE");
     const std::string& clientFile = positional[0];
     const auto slot = ParseSlot(positional[1]);
     if (!slot)
@@ -94,6 +101,14 @@ int RunReport(const std::vector<std::string>& args) {
     std::error_code ec;
     if (std::filesystem::equivalent(outputPath, clientFile, ec))
         return Failure(outputPath + ": is the client file, which this command never changes");
+    if (pdf) {
+        // The pages as the desktop program prints them and saves them as PDF.
+        QString error;
+        if (!WriteReportPdf(ReportText(report), DefaultReportPaper(), QString::fromStdString(outputPath),
+                            error))
+            return Failure(outputPath + ": cannot be written (" + error.toStdString() + ")");
+        return 0;
+    }
     if (FileError err = WriteFileAtomically(outputPath, report); !err.ok())
         return Failure(FileErrorInWords(err));
     return 0;
@@ -103,7 +118,8 @@ const CliCommand
     reportCommand({"report", Usage, "write the report of one client, as the desktop program writes it",
                    "SLOT is the client's number in the client list (1 to 51). The report is scored from\n"
                    "the data files of the program folder, or of DIR with --data; --summary adds the\n"
-                   "one-page summary. With -o the report goes to FILE, else to standard output: there\n"
+                   "one-page summary. With -o the report goes to FILE (with --pdf as the printed pages\n"
+                   "in a PDF), else to standard output: there\n"
                    "the exact bytes of the report file (Windows-1252, CRLF line ends, form feeds) when\n"
                    "it is a file or a pipe, and readable UTF-8 when it is a terminal. CLIENTFILE is\n"
                    "only read; a failure writes nothing.\n"},

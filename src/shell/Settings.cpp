@@ -48,3 +48,7 @@ FileError WriteSystemDBSetting() {
 std::string ReadPublisherCode() {
     return ProgramProfile().Read("Settings", "PublisherCode", "m", 2);
 }
+
+std::string ReadPrinterSetting() {
+    return ProgramProfile().Read("Options", "Printer", "", 256);
+}

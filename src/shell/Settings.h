@@ -24,3 +24,5 @@ std::string GetINISndPath();
 [[nodiscard]] FileError WriteSystemDBSetting();
 // [Settings] PublisherCode: the one-letter code of the report footer's publisher; default "m".
 std::string ReadPublisherCode();
+// [Options] Printer: the print queue reports go to; empty (the default) means the system's default.
+std::string ReadPrinterSetting();

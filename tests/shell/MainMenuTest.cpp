@@ -71,7 +71,9 @@ TEST_F(MainMenuTest, ListShowsNumberedStoredNamesAndTheChoiceMakesTheClientCurre
     EXPECT_FALSE(fs::exists(data.file("checkWriteTest")));
     EXPECT_EQ(QApplication::focusWidget(), w->cmdMenuChoice[1]) << "the first enabled button";
 
-    KeyToFocus(Qt::Key_Tab); // past the disabled "Supervisor Options"
+    KeyToFocus(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->cmdMenuChoice[2]);
+    KeyToFocus(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), w->cmdMenuChoice[3]);
     KeyToFocus(Qt::Key_Tab); // from "Exit Application" into the list
     ASSERT_EQ(QApplication::focusWidget(), w->lbNameDisplay);

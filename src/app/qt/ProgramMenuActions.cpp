@@ -3,6 +3,7 @@
 #include "clients/qt/RunRegistration.h"
 #include "entry/qt/frmNewEntry.h"
 #include "presentation/qt/frmSelectEntryMethod.h"
+#include "supervisor/qt/frmSupervisorOptions.h"
 
 MainMenuActions ProgramMenuActions() {
     MainMenuActions actions;
@@ -15,6 +16,10 @@ MainMenuActions ProgramMenuActions() {
             return;
         frmSelectEntryMethod method(menu);
         method.exec();
+    };
+    actions.SupervisorOptions = [](QWidget* menu) {
+        frmSupervisorOptions options(menu);
+        options.exec();
     };
     return actions;
 }

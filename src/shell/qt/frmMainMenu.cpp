@@ -53,8 +53,8 @@ const char* const HelpTexts[4] = {
     "Edit client's information.",
     "Enter a new client. Test client on computer or enter data from answer sheet.",
     "Print client report, verify data entry or delete client names.", "Quit the program."};
-// Buttons whose windows exist; the supervisor options (2) stay disabled until their window is built.
-constexpr std::array<bool, 4> WindowsBuilt = {true, true, false, true};
+// Buttons whose windows exist.
+constexpr std::array<bool, 4> WindowsBuilt = {true, true, true, true};
 constexpr int LastChoice = 3;
 } // namespace
 

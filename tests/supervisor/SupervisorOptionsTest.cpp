@@ -1,0 +1,176 @@
+#include "SupervisorFixture.h"
+#include "clients/qt/DelNames.h"
+#include "scoring/qt/frmViewReport.h"
+#include "shell/qt/MsgPanel.h"
+#include "shell/qt/frmMyInputBox.h"
+#include "supervisor/qt/frmSupervisorOptions.h"
+#include "support/ModalHelper.h"
+#include "support/Tmpfs.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+const MsgBoxCall WrongCode{"Incorrect Secret Code.  Please try again.", vbOKOnly | vbCritical, "Secret Code"};
+
+class SupervisorOptionsTest : public SupervisorTest {};
+} // namespace
+
+TEST_F(SupervisorOptionsTest, AnEmptyDiskSendsTheUserBackAtOnce) {
+    frmSupervisorOptions window;
+    EXPECT_EQ(window.exec(), QDialog::Rejected);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], (MsgBoxCall{"There are no clients on this data disk.\rReturning to main menu.",
+                                       vbOKOnly | vbInformation, "Empty Data Disk"}));
+}
+
+TEST_F(SupervisorOptionsTest, TabsShowTheirTextsStatusLinesAndCurrentClient) {
+    UseSampleClients(2);
+    CurrentClient = 2;
+    frmSupervisorOptions window;
+    WhenModal<frmSupervisorOptions>([](frmSupervisorOptions* f) {
+        QTabWidget* tabs = f->sstSupervisorOperations;
+        EXPECT_EQ(tabs->tabText(0), "&Reports");
+        EXPECT_EQ(tabs->tabText(1), "&Verify Data");
+        EXPECT_EQ(tabs->tabText(2), "&Delete Names");
+        EXPECT_EQ(f->optPrintOption[1]->text(), "Select and print multiple clients' reports");
+        EXPECT_EQ(f->chkSumPage->text(), "One-page summary report");
+        EXPECT_TRUE(
+            f->Label2->text().startsWith("This operation will delete the client's name from the client "
+                                         "database.  USE WITH CAUTION!  Once"));
+        EXPECT_TRUE(f->Label1->text().endsWith("This gives you the opportunity to correct any errors."));
+        EXPECT_EQ(f->lblNameDisplay->text(), "Client 2                 ");
+        tabs->setCurrentIndex(2);
+        EXPECT_EQ(f->lblNameDisplay->text(), "All Clients");
+        EXPECT_EQ(f->msgPanel->text(), "Click Execute to perform delete names operation.");
+        tabs->setCurrentIndex(1);
+        EXPECT_EQ(f->lblNameDisplay->text(), "Client 2                 ");
+        EXPECT_EQ(f->msgPanel->text(), "Click Execute to perform data verification.");
+        f->optPrintOption[2]->click();
+        tabs->setCurrentIndex(0);
+        EXPECT_EQ(f->msgPanel->text(), "");
+        f->cmdMenuChoice[1]->setFocus();
+        EXPECT_EQ(f->msgPanel->text(), "Close the Utilities window returning to the Main Menu.");
+        KeyToFocus(Qt::Key_Return);
+    });
+    EXPECT_EQ(window.exec(), QDialog::Rejected);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SupervisorOptionsTest, NoReportWithoutTheSecretCodeAndEachPromptStartsEmpty) {
+    UseSampleClients(1);
+    frmSupervisorOptions window;
+    int prompts = 0;
+    WhenModal<frmSupervisorOptions>([&](frmSupervisorOptions* f) {
+        WhenModal<frmMyInputBox>([&](frmMyInputBox* box) {
+            ++prompts;
+            EXPECT_EQ(box->windowTitle(), "Secret Code");
+            EXPECT_EQ(box->txtInput->echoMode(), QLineEdit::Password);
+            TypeEnter("x");
+            // The second prompt: empty, then closed with its close box.
+            WhenModal<frmMyInputBox>([&](frmMyInputBox* again) {
+                ++prompts;
+                EXPECT_EQ(again->txtInput->text(), "");
+                again->close();
+            });
+            KeyToFocus(Qt::Key_Return);
+        });
+        f->cmdMenuChoice[0]->setFocus();
+        KeyToFocus(Qt::Key_Return);
+    });
+    window.exec();
+    EXPECT_EQ(prompts, 2);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], WrongCode);
+    EXPECT_FALSE(std::filesystem::exists(program.file("REPORT.PRN"))) << "no report was made";
+    EXPECT_TRUE(printer->jobs.empty());
+}
+
+TEST_F(SupervisorOptionsTest, LowerCaseCodeOpensTheReportWithTheSummaryWhileTheBoxIsTicked) {
+    UseSampleClients(2);
+    CurrentClient = 2;
+    frmSupervisorOptions window;
+    WhenModal<frmSupervisorOptions>([&](frmSupervisorOptions* f) {
+        f->chkSumPage->setChecked(true);
+        WhenModal<frmMyInputBox>([&](frmMyInputBox*) {
+            WhenModal<frmViewReport>([&](frmViewReport* view) {
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !view->Text1->toPlainText().isEmpty(); }));
+                EXPECT_TRUE(view->Text1->toPlainText().contains("ONE-PAGE SUMMARY"));
+                EXPECT_TRUE(view->Text1->toPlainText().contains("(TEST # 2 )"));
+                view->cmdPrintReport->click();
+                view->cmdCancel->click();
+            });
+            TypeEnter("k");
+            KeyToFocus(Qt::Key_Return);
+        });
+        f->cmdMenuChoice[0]->setFocus();
+        KeyToFocus(Qt::Key_Return);
+    });
+    EXPECT_EQ(window.exec(), QDialog::Accepted);
+    ASSERT_EQ(printer->jobs.size(), 1u);
+    EXPECT_NE(printer->jobs[0].bytes.find("ONE-PAGE SUMMARY"), std::string::npos);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SupervisorOptionsTest, DeleteNamesScramblesSavesAndRemovesTheReportCopies) {
+    std::vector<ClientRecord> clients = {SampleClient("Ann Lee"), SampleClient("Gone"), SampleClient(""),
+                                         SampleClient("")};
+    clients[1].NameDeleted = "1";
+    clients[2].Name = std::string("\xFA\xFB\xFC\xFD\xFE\xFF", 6);
+    UseClients(clients);
+    for (const char* copy : {"REPORT.PRN", "temp1", "temp2"})
+        program.write(copy, "Ann Lee's report");
+
+    messages.clear();
+    SetMsgBoxResponder([this](const MsgBoxCall& call) {
+        messages.push_back(call);
+        return call.title == "WARNING!" && messages.size() == 1 ? vbNo : vbYes;
+    });
+    DelNames(); // declined
+    EXPECT_EQ(ClientTable[1].Name.trimmed(), "Ann Lee");
+    EXPECT_TRUE(std::filesystem::exists(program.file("temp1")));
+    DelNames();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[1].text,
+              "You are about to delete the Client Name from\rall tests on this diskette. This "
+              "should not be done\runtil you have printed all reports and are finished\rwith "
+              "this diskette and ready to return it.\r\rAre you SURE you want to do this?");
+    EXPECT_EQ(messages[1].buttonsAndIcon, vbYesNo | vbCritical);
+    EXPECT_EQ(messages[2], (MsgBoxCall{"Process complete. Press Enter to continue.", vbOKOnly, AppTitle()}));
+    EXPECT_EQ(ClientTable[1].Name.trimmed(), "Duu Shh");
+    EXPECT_EQ(ClientTable[2].Name.trimmed(), "Gone");
+    EXPECT_EQ(ClientTable[3].Name.str().substr(0, 6), std::string("\xFA\xFE\xFC\xFD\xFE\xFF", 6));
+    EXPECT_EQ(ClientTable[4].Name.str(), std::string(25, ' '));
+    EXPECT_EQ(ClientTable[4].NameDeleted.str(), "1") << "a blank name is still marked and saved";
+    std::string table;
+    for (int i = 1; i <= 4; ++i)
+        table += ClientTable[static_cast<std::size_t>(i)].ToBytes();
+    EXPECT_EQ(FileBytes(), table);
+    for (const char* copy : {"REPORT.PRN", "temp1", "temp2"})
+        EXPECT_FALSE(std::filesystem::exists(program.file(copy))) << copy;
+}
+
+TEST_F(SupervisorOptionsTest, DeleteNamesOnAWriteProtectedMediumSaysSoAndKeepsMemoryAsTheFile) {
+    Tmpfs medium;
+    if (!medium.mounted())
+        GTEST_SKIP() << medium.why();
+    medium.write("DATA401.TRV", Records({"One", "Two", "Three"}));
+    ASSERT_TRUE(EstablishClientFile(medium.path()).ok());
+    ASSERT_TRUE(medium.SetReadOnly(true));
+    SetMsgBoxResponder([this](const MsgBoxCall& call) {
+        messages.push_back(call);
+        return vbYes;
+    });
+    DelNames();
+    ASSERT_TRUE(medium.SetReadOnly(false));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, "Error 70:Permission denied\r\nThe names from client number 1 on were not "
+                                "deleted. Check the data disk, then run the operation again.");
+    EXPECT_EQ(ClientTable[1].Name.trimmed(), "One") << "memory keeps what the file has";
+    EXPECT_EQ(ClientTable[1].NameDeleted.str(), "0");
+}
