@@ -2,10 +2,10 @@
 // The program's settings in "trvtest.ini" of the program folder, read and written through the installed
 // settings profile (shell/SettingsProfile.h).
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <string>
 
-constexpr const char* SettingsFileName = "trvtest.ini";
 // Full path of the program folder's settings file, where the real settings profile reads and writes.
 std::string SettingsPath();
 

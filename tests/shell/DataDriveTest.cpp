@@ -83,7 +83,6 @@ TEST_F(DataDriveTest, DriveWindowHelpAndItsKeys) {
     WhenModal<frmDriveSelect>([](frmDriveSelect* d) {
         KeyToFocus(Qt::Key_Tab);
         KeyToFocus(Qt::Key_Return); // Help
-        KeyToFocus(Qt::Key_Escape); // no meaning here
         EXPECT_TRUE(d->isVisible());
         d->close(); // the close box is "Done"
     });
@@ -106,8 +105,7 @@ TEST_F(DataDriveTest, EveryFailureFromTheMenuReturnsToThePreviousFolder) {
     ChooseInDriveWindow(0); // any other error: its message, then back
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text.toStdString(),
-              "Error 9:Subscript out of range\n\nFile: " + bad.file("DATA401.TRV"));
+    EXPECT_EQ(messages.calls[0].text.toStdString(), OverFullMessage(bad.file("DATA401.TRV")));
 
     volumes->list = {{QString::fromStdString(bad.file("missing")), {}, true}};
     ChooseInDriveWindow(0); // "No" to the question
@@ -161,7 +159,8 @@ TEST_F(DataDriveTest, FullMediumReportsDiskFullAndKeepsThePreviousFolder) {
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].text.toStdString(),
-              "Error 61:Disk full\n\nFile: " + medium.file("checkWriteTest"));
+              "Error 61:Disk full\n\nThe disk holding " + medium.file("checkWriteTest") +
+                  " is full: free some space on it, or use another disk.");
     EXPECT_EQ(DataDrive, data.path());
     EXPECT_FALSE(fs::exists(medium.file("checkWriteTest")));
 }

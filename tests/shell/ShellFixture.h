@@ -3,7 +3,7 @@
 // folder, reset program-wide state, a short splash, scripted message boxes, a recorded end, and fakes
 // for the volume list, the Num Lock key and the running-copy check.
 #include "clients/ClientFile.h"
-#include "shell/DataDrive.h"
+#include "clients/DataDrive.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/qt/EndProgram.h"
@@ -73,4 +73,13 @@ protected:
 
 inline std::string Unprompted(const std::string& folder) {
     return "No test information found on drive " + folder + ", would you like to try another drive?";
+}
+
+// The message of a client file of 52 records (ManyRecords(52)) at `file`: its number and text, then
+// in words what it holds and what to do.
+inline std::string OverFullMessage(const std::string& file) {
+    return "Error 9:Subscript out of range\n\n" + file +
+           " holds 52 client records (12220 bytes), but one data disk holds at most 51: keep the first 51 "
+           "(its "
+           "first 11985 bytes) there and move the other records to the client file of another disk folder.";
 }

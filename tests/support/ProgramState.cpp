@@ -9,7 +9,7 @@
 #include "scoring/ReportOptions.h"
 #include "scoring/Scoring.h"
 #include "shell/Clock.h"
-#include "shell/DataDrive.h"
+#include "clients/DataDrive.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/SettingsProfile.h"

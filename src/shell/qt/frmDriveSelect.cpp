@@ -3,10 +3,8 @@
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/WindowHelpers.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,9 +20,8 @@ QString Describe(const DataVolume& v) {
 }
 } // namespace
 
-frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmDriveSelect"));
-    setWindowTitle(QStringLiteral("Select Drive"));
+frmDriveSelect::frmDriveSelect(QWidget* parent)
+    : TarvosDialog(parent, QStringLiteral("frmDriveSelect"), QStringLiteral("Select Drive")) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 16);
     lblPrompt = new QLabel(
@@ -41,7 +38,6 @@ frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
     cmdDone = new QPushButton(QStringLiteral("Done"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     for (QPushButton* b : {cmdhelp, cmdDone}) {
-        b->setAutoDefault(false);
         ClickOnEnter(b);
         buttons->addWidget(b);
     }
@@ -58,7 +54,6 @@ frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
     setTabOrder(cmdhelp, cmdDone);
     drDrive->setFocus();
     adjustSize();
-    CenterForm(this);
 }
 
 void frmDriveSelect::drDrive_Change() {
@@ -76,14 +71,7 @@ void frmDriveSelect::cmdDone_Click() {
     accept();
 }
 
-// The close box is the "Done" button.
-void frmDriveSelect::closeEvent(QCloseEvent* event) {
-    event->ignore();
+bool frmDriveSelect::CloseBox_Click() {
     cmdDone_Click();
-}
-
-void frmDriveSelect::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return;
-    QDialog::keyPressEvent(event);
+    return false;
 }

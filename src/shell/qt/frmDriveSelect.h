@@ -1,14 +1,13 @@
 #pragma once
 #include "platform/Volumes.h"
-
-#include <QDialog>
+#include "shell/qt/TarvosDialog.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 
 // "Select Drive": the list of mounted volumes; the caller reads SelectedDrive after the modal show.
-class frmDriveSelect : public QDialog {
+class frmDriveSelect : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmDriveSelect(QWidget* parent = nullptr);
@@ -25,6 +24,6 @@ public:
     void cmdDone_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // The close box is the "Done" button.
+    bool CloseBox_Click() override;
 };
