@@ -6,6 +6,7 @@
 #include "support/ModalHelper.h"
 #include "support/RegistrationFixture.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,4 +245,42 @@ TEST_F(ClientInfoWindowTest, RemovedMediumIsToldInWordsAndTheChangeStaysUnsaved)
         f->cmdMenuChoice[1]->click();
     });
     EXPECT_EQ(ClientTable[1], before);
+}
+
+// Each entry of the three lists typed as a user types it: its code digit, then its leading letters
+// key by key in either case. The list opens only for a text that matches nothing, and a key typed
+// while it is open still goes to the field (it used to search the open list: "N", "A" chose "Asian").
+TEST_F(ClientInfoWindowTest, ListFieldsSelectEveryEntryByCodeAndLeadingLettersTypedKeyByKey) {
+    frmClientInfo window;
+    WhenModal<frmClientInfo>([&](frmClientInfo* f) {
+        const std::pair<QComboBox*, QStringList> lists[] = {
+            {f->cmbGender, {"N", "M", "F"}},
+            {f->cmbRace, {"N/", "CA", "BL", "HI", "AS", "NA", "OT"}},
+            {f->cmbMarital, {"N/", "SI", "MA", "DI", "SE", "WI"}}};
+        for (const auto& [combo, letters] : lists) {
+            combo->setFocus(Qt::TabFocusReason);
+            for (int entry = 0; entry < letters.size(); ++entry) {
+                for (const QString& keys :
+                     {QString::number(entry), letters[entry], letters[entry].toLower()}) {
+                    for (QChar key : keys) {
+                        TypeToFocus(key);
+                        EXPECT_FALSE(combo->view()->isVisible()) << keys.toStdString();
+                    }
+                    EXPECT_EQ(combo->currentIndex(), entry) << keys.toStdString();
+                    EXPECT_EQ(combo->currentText(), combo->itemText(entry)) << keys.toStdString();
+                }
+            }
+        }
+        f->cmbRace->setFocus(Qt::TabFocusReason);
+        TypeToFocus("BA");
+        EXPECT_TRUE(f->cmbRace->view()->isVisible()) << "a text matching nothing opens the list";
+        KeyToFocus(Qt::Key_Backspace);
+        TypeToFocus("L");
+        EXPECT_FALSE(f->cmbRace->view()->isVisible());
+        EXPECT_EQ(f->cmbRace->currentText(), "Black");
+        EXPECT_EQ(FocusName(), "cmbRace");
+        f->close();
+    });
+    window.exec();
+    EXPECT_EQ(BeepCount(), 0);
 }
