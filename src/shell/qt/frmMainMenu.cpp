@@ -145,6 +145,8 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     body->addWidget(fraClient);
     frame->addLayout(body);
     frMainMenu->adjustSize();
+    // The frame is placed by hand, outside any layout: the window never gets smaller than it.
+    central->setMinimumSize(frMainMenu->sizeHint());
 
     setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
     setTabOrder(cmdMenuChoice[1], cmdMenuChoice[2]);
@@ -153,6 +155,10 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
 
     MsgPanel = new ::MsgPanel(this);
     statusBar()->addWidget(MsgPanel, 1);
+    lblDataFolder = new QLabel(this);
+    lblDataFolder->setObjectName(QStringLiteral("lblDataFolder"));
+    lblDataFolder->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(lblDataFolder);
     statusBar()->setSizeGripEnabled(false);
 
     timNumLock = new QTimer(this);
@@ -163,6 +169,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     SetNameDisplayRefresher([this] {
         lbNameDisplay->clear();
         RefreshNameDisplay();
+        ShowDataFolder();
     });
 }
 
@@ -259,6 +266,7 @@ void frmMainMenu::Form_Activate() {
     if (ClientCount == 0)
         CurrentClient = 0;
     RefreshNameDisplay();
+    ShowDataFolder();
     cmdMenuChoice[0]->setEnabled(false);
     if (MenuActive) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -287,6 +295,12 @@ void frmMainMenu::RefreshNameDisplay() {
     for (int i = 1; i <= ClientCount; ++i)
         lbNameDisplay->addItem(QString::number(i) + '-' +
                                FromCp1252(ClientTable[static_cast<std::size_t>(i)].Name.view()));
+}
+
+void frmMainMenu::ShowDataFolder() {
+    const QString folder = QString::fromLocal8Bit(DataDrive);
+    lblDataFolder->setText(folder.isEmpty() ? QString() : QStringLiteral("Data folder: ") + folder);
+    lblDataFolder->setToolTip(folder);
 }
 
 void frmMainMenu::UpdateEditButton() {
