@@ -182,6 +182,8 @@ TEST_F(ClientInfoWindowTest, EditLimitIsReachedAcrossTwoSessionsAndSavedWithThre
         EXPECT_FALSE(f->txtName->isEnabled());
         EXPECT_FALSE(f->mebDateOfBirth->isEnabled());
         EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+        for (const QLabel* label : f->lblInfo)
+            EXPECT_FALSE(label->font().bold()) << "no label stays bold once the fields are locked";
         EXPECT_EQ(f->msgPanel->text(), "Exceeded limits of editing. No further editing is permitted.");
         KeyToFocus(Qt::Key_Return);
     });
