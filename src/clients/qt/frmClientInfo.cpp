@@ -263,6 +263,9 @@ void frmClientInfo::RecordFieldChange(ClientField field) {
         ShowEditLimitMessage();
         LockFields();
         cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
+        // The window may not have the keyboard back from the message yet, and then no field hears
+        // that it lost the focus: its label is set back here.
+        ResetLabels(this, LastField);
     });
 }
 
@@ -354,12 +357,6 @@ void frmClientInfo::Field_LostFocus(ClientField field) {
     if (IsListField(field))
         List_Change(field);
     RecordFieldChange(field);
-    // The change count may have shown a message and locked the fields, moving the focus on: only the
-    // label of the field that has the focus now is bold.
-    ResetLabels(this, LastField);
-    for (int i = 0; i < ClientFieldCount; ++i)
-        if (focusWidget() == FieldWidget(static_cast<ClientField>(i)) && focusWidget()->isEnabled())
-            HighlightLabel(this, LastField, i);
 }
 
 void frmClientInfo::cmdMenuChoice_GotFocus(int index) {

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <filesystem>
@@ -182,8 +183,6 @@ TEST_F(ClientInfoWindowTest, EditLimitIsReachedAcrossTwoSessionsAndSavedWithThre
         EXPECT_FALSE(f->txtName->isEnabled());
         EXPECT_FALSE(f->mebDateOfBirth->isEnabled());
         EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
-        for (const QLabel* label : f->lblInfo)
-            EXPECT_FALSE(label->font().bold()) << "no label stays bold once the fields are locked";
         EXPECT_EQ(f->msgPanel->text(), "Exceeded limits of editing. No further editing is permitted.");
         KeyToFocus(Qt::Key_Return);
     });
@@ -285,4 +284,36 @@ TEST_F(ClientInfoWindowTest, ListFieldsSelectEveryEntryByCodeAndLeadingLettersTy
     });
     window.exec();
     EXPECT_EQ(BeepCount(), 0);
+}
+
+// With the program's real message boxes (which take the keyboard while they show), a label is bold
+// exactly while its field has the focus: after a refused field, and after the change that locks the
+// fields and moves the focus on to "Information OK".
+TEST_F(ClientInfoWindowTest, WithRealMessageBoxesOnlyTheFocusedFieldsLabelIsBold) {
+    SetMsgBoxResponder({});
+    auto closeBox = [] { WhenModal<QMessageBox>([](QMessageBox* box) { box->accept(); }); };
+    auto bold = [](frmClientInfo* f) {
+        QStringList names;
+        for (const QLabel* label : f->lblInfo)
+            if (label->font().bold())
+                names << label->objectName();
+        return names;
+    };
+    ClientRecord twice = SampleClient("Ann One");
+    twice.EditCount = "2";
+    UseClients({twice});
+    EditClient(1, [&](frmClientInfo* f) {
+        f->txtAge->setFocus(Qt::TabFocusReason);
+        f->txtAge->clear();
+        closeBox();
+        TypeEnter("10"); // refused: its message, then the focus back on the field
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == f->txtAge; }, 2000));
+        EXPECT_EQ(bold(f), QStringList{"lblInfo_2"});
+        closeBox();
+        TypeEnter("44"); // the third change: "Edit Limit Reached", fields locked, focus on OK
+        EXPECT_TRUE(QTest::qWaitFor([&] { return FocusName() == "cmdMenuChoice_0"; }, 2000));
+        QTest::qWait(20);
+        EXPECT_EQ(bold(f), QStringList{});
+        f->cmdMenuChoice[1]->click();
+    });
 }
