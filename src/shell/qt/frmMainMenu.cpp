@@ -298,8 +298,10 @@ void frmMainMenu::RefreshNameDisplay() {
 }
 
 void frmMainMenu::ShowDataFolder() {
+    // A long path is shortened in its middle (the whole path is the tooltip), so it never widens the window.
     const QString folder = QString::fromLocal8Bit(DataDrive);
-    lblDataFolder->setText(folder.isEmpty() ? QString() : QStringLiteral("Data folder: ") + folder);
+    const QString shown = lblDataFolder->fontMetrics().elidedText(folder, Qt::ElideMiddle, 360);
+    lblDataFolder->setText(folder.isEmpty() ? QString() : QStringLiteral("Data folder: ") + shown);
     lblDataFolder->setToolTip(folder);
 }
 
