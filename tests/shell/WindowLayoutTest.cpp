@@ -10,40 +10,43 @@
 #include "shell/qt/frmMyInputBox.h"
 #include "support/RegistrationFixture.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest/QTest>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
 
 namespace {
-// Whether a label shows all of its text: each line within its width, or, wrapped, within its height;
-// and the label itself inside its window.
-bool ShowsInFull(const QLabel* label, QString* why) {
-    const QString text = label->text();
+// Fails the test when `label` does not show all of its text (each line within its width, or wrapped
+// within its height) or lies partly outside its window.
+void ExpectShownInFull(const QLabel* label) {
     const int m = label->margin();
     const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
     const QFontMetrics fm(label->font());
-    bool fits = true;
-    if (label->wordWrap()) {
-        fits =
-            fm.boundingRect(room, Qt::TextWordWrap | int(label->alignment()), text).height() <= room.height();
-    } else {
-        for (const QString& line : text.split('\n'))
-            fits = fits && fm.horizontalAdvance(line) <= room.width();
+    bool fits =
+        label->window()->rect().contains(QRect(label->mapTo(label->window(), QPoint()), label->size()));
+    if (label->wordWrap())
+        fits = fits && fm.boundingRect(room, Qt::TextWordWrap, label->text()).height() <= room.height();
+    for (const QString& line : label->text().split('\n'))
+        fits = fits && (label->wordWrap() || fm.horizontalAdvance(line) <= room.width());
+    EXPECT_TRUE(fits) << label->window()->objectName().toStdString() << "/"
+                      << label->objectName().toStdString() << ": \"" << label->text().toStdString()
+                      << "\" in " << room.width() << "x" << room.height();
+}
+
+// Gives each control of `window` the focus in tab order, calling `check` after each.
+void WalkFocus(QWidget* window, const std::function<void(QWidget*)>& check) {
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        w->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        check(w);
     }
-    const QRect inWindow(label->mapTo(label->window(), QPoint(0, 0)), label->size());
-    fits = fits && label->window()->rect().contains(inWindow);
-    if (!fits)
-        *why = label->window()->objectName() + "/" + label->objectName() + ": \"" + text + "\" in " +
-               QString::number(room.width()) + "x" + QString::number(room.height());
-    return fits;
 }
 
 class WindowLayoutTest : public RegistrationWindowTest {
@@ -67,19 +70,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         QTest::qWait(20); // the activation steps run just after the window shows
     }
-    // The window's focusable controls in tab order, starting from the first.
-    static std::vector<QWidget*> TabChain(QWidget* window) {
-        std::vector<QWidget*> chain;
-        QWidget* w = window;
-        for (int guard = 0; guard < 300; ++guard) {
-            w = w->nextInFocusChain();
-            if (w == window)
-                break;
-            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
-                chain.push_back(w);
-        }
-        return chain;
-    }
     TempDir program;
 };
 } // namespace
@@ -88,39 +78,33 @@ protected:
 // its controls in turn, every label (the status panel's help line, prompts, captions) shows its text
 // in full. The response grid gets one grid of each answer type, so every legend is shown.
 TEST_F(WindowLayoutTest, EveryHelpAndStatusTextShowsInFullAt1024x768) {
-    std::vector<std::pair<std::unique_ptr<QWidget>, int>> windows; // and how many help lines it showed
     auto input = std::make_unique<frmMyInputBox>();
     input->HelpMessage =
         "Enter the Secret Code to continue.  For security, asterisks (*) will show as you type.";
-    windows.emplace_back(std::move(input), 0);
-    windows.emplace_back(std::make_unique<frmDriveSelect>(), 0);
-    windows.emplace_back(std::make_unique<frmSelectEntryMethod>(), 0);
-    windows.emplace_back(std::make_unique<frmClientInfo>(), 0);
-    windows.emplace_back(std::make_unique<frmCourtHistory>(), 0);
-    windows.emplace_back(std::make_unique<frmNewEntry>(), 0);
-    windows.emplace_back(std::make_unique<frmMainMenu>(QString::fromStdString(program.path())), 0);
-    for (auto& [window, helpLines] : windows) {
-        SCOPED_TRACE(window->objectName().toStdString());
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::move(input));
+    windows.push_back(std::make_unique<frmDriveSelect>());
+    windows.push_back(std::make_unique<frmSelectEntryMethod>());
+    windows.push_back(std::make_unique<frmClientInfo>());
+    windows.push_back(std::make_unique<frmCourtHistory>());
+    windows.push_back(std::make_unique<frmNewEntry>());
+    windows.push_back(std::make_unique<frmMainMenu>(QString::fromStdString(program.path())));
+    std::map<QString, std::set<QString>> helpLines;
+    for (auto& window : windows) {
         Show(window.get());
-        EXPECT_LE(window->frameGeometry().width(), 1024);
-        EXPECT_LE(window->frameGeometry().height(), 768);
-        std::set<QString> shown;
-        for (QWidget* control : TabChain(window.get())) {
-            control->setFocus(Qt::TabFocusReason);
-            QApplication::processEvents();
-            for (const QLabel* label : window->findChildren<QLabel*>()) {
-                QString why;
-                if (label->isVisible() && !label->text().isEmpty() && !ShowsInFull(label, &why))
-                    ADD_FAILURE() << why.toStdString();
-            }
-            if (auto* panel = window->findChild<MsgPanel*>(); panel && !panel->text().isEmpty())
-                shown.insert(panel->text());
-        }
-        helpLines = static_cast<int>(shown.size());
+        EXPECT_LE(window->frameGeometry().width(), 1024) << window->objectName().toStdString();
+        EXPECT_LE(window->frameGeometry().height(), 768) << window->objectName().toStdString();
+        WalkFocus(window.get(), [&](QWidget*) {
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                if (label->isVisible() && !label->text().isEmpty())
+                    ExpectShownInFull(label);
+            if (auto* panel = window->findChild<MsgPanel*>())
+                helpLines[window->objectName()].insert(panel->text());
+        });
         window->hide();
     }
-    EXPECT_EQ(windows[5].second, 6 + 2) << "six grid legends and the two buttons' lines";
-    EXPECT_GE(windows[3].second, 8 + 2) << "eight field help lines and the two buttons' lines";
+    EXPECT_EQ(helpLines["frmNewEntry"].size(), 6u + 2) << "six legends and the two buttons' lines";
+    EXPECT_GE(helpLines["frmClientInfo"].size(), 8u + 2) << "eight fields' lines and the two buttons'";
 }
 
 // Focus moving through a window moves nothing: labels and buttons turning bold keep their room, and
@@ -134,44 +118,33 @@ TEST_F(WindowLayoutTest, FocusMovesNothingCaptionsStayOnTheirGridsAndTheMainWind
         Show(window);
         std::map<QWidget*, QRect> before;
         for (QWidget* w : window->findChildren<QWidget*>())
-            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
-                qobject_cast<QComboBox*>(w) || qobject_cast<QLabel*>(w))
-                before[w] = w->geometry();
-        for (QWidget* control : TabChain(window)) {
-            control->setFocus(Qt::TabFocusReason);
-            QApplication::processEvents();
+            before[w] = w->geometry();
+        WalkFocus(window, [&](QWidget* focus) {
             for (const auto& [w, rect] : before)
-                EXPECT_EQ(w->geometry(), rect) << w->objectName().toStdString() << " with the focus on "
-                                               << control->objectName().toStdString();
-        }
+                EXPECT_EQ(w->geometry(), rect)
+                    << w->objectName().toStdString() << ", focus on " << focus->objectName().toStdString();
+        });
         window->cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
-        for (const QLabel* label : window->findChildren<QLabel*>())
-            EXPECT_FALSE(label->objectName().startsWith("lblInfo_") && label->font().bold())
-                << label->objectName().toStdString();
+        for (int i = 0; QLabel* label = window->findChild<QLabel*>(QStringLiteral("lblInfo_%1").arg(i)); ++i)
+            EXPECT_FALSE(label->font().bold()) << i;
         window->hide();
     }
 
     frmNewEntry grid;
     Show(&grid);
     // From the caption's text, centred in its label, to the top of its grid.
-    auto gap = [&grid](int g) {
-        return grid.grdResponses[static_cast<std::size_t>(g)]->geometry().top() -
-               grid.lblSection[static_cast<std::size_t>(g)]->geometry().center().y();
+    auto gap = [&grid](std::size_t g) {
+        return grid.grdResponses[g]->geometry().top() - grid.lblSection[g]->geometry().center().y();
     };
     const int gap0 = gap(0);
-    const QSize size = grid.size();
-    grid.resize(size + QSize(200, 300));
+    grid.resize(grid.size() + QSize(200, 300));
     QApplication::processEvents();
-    ASSERT_EQ(grid.size(), size + QSize(200, 300));
     for (std::size_t g = 0; g < grid.grdResponses.size(); ++g)
-        EXPECT_EQ(gap(static_cast<int>(g)), gap0) << "grid " << g;
+        EXPECT_EQ(gap(g), gap0) << "grid " << g;
 
     frmMainMenu menu(QString::fromStdString(program.path()));
     Show(&menu);
     menu.resize(200, 150);
     QApplication::processEvents();
-    const QRect frame = menu.frMainMenu->geometry();
-    EXPECT_TRUE(menu.centralWidget()->rect().contains(frame))
-        << frame.width() << "x" << frame.height() << " in " << menu.centralWidget()->width() << "x"
-        << menu.centralWidget()->height();
+    EXPECT_TRUE(menu.centralWidget()->rect().contains(menu.frMainMenu->geometry()));
 }
