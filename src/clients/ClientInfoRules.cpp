@@ -80,6 +80,14 @@ int CodeOf(const FixedText<1>& field, ClientField list) {
     return code < ListEntryCount(list) ? code : -1;
 }
 
+// How many leading letters of an entry select it in a list field, and those letters of entry `i`.
+std::size_t LeadingLetterCount(ClientField field) {
+    return field == ClientField::Gender ? 1 : 2;
+}
+std::string_view LeadingLetters(ClientField field, int i) {
+    return ListEntries(field)[static_cast<std::size_t>(i)].substr(0, LeadingLetterCount(field));
+}
+
 // What RecordToDB stores for the date field.
 std::string StoredDate(std::string_view fieldText) {
     if (!fieldText.empty() && std::toupper(static_cast<unsigned char>(fieldText[0])) == 'N')
@@ -144,8 +152,17 @@ bool FieldAcceptsChar(ClientField field, char32_t c) {
         return digit || c == U'/' || notAvailable;
     case ClientField::Gender:
     case ClientField::Race:
-    case ClientField::Marital:
-        return notAvailable || (digit && static_cast<int>(c - U'0') < ListEntryCount(field));
+    case ClientField::Marital: {
+        if (digit)
+            return static_cast<int>(c - U'0') < ListEntryCount(field);
+        if (c > 0x7F)
+            return false;
+        const char typed = static_cast<char>(std::toupper(static_cast<int>(c)));
+        for (int i = 0; i < ListEntryCount(field); ++i)
+            if (Upper(LeadingLetters(field, i)).find(typed) != std::string::npos)
+                return true;
+        return notAvailable;
+    }
     default:
         return true;
     }
@@ -162,13 +179,25 @@ std::optional<int> ListEntryForText(ClientField field, std::string_view text) {
     for (int i = 0; i < count; ++i)
         if (typed == Upper(entries[static_cast<std::size_t>(i)]))
             return i;
-    const std::size_t letters = field == ClientField::Gender ? 1 : 2;
+    const std::size_t letters = LeadingLetterCount(field);
     if (typed.size() < letters)
         return std::nullopt;
     for (int i = 0; i < count; ++i)
-        if (typed.compare(0, letters, Upper(entries[static_cast<std::size_t>(i)].substr(0, letters))) == 0)
+        if (typed.compare(0, letters, Upper(LeadingLetters(field, i))) == 0)
             return i;
     return std::nullopt;
+}
+
+ListMatch MatchListText(ClientField field, std::string_view typed) {
+    if (const auto entry = ListEntryForText(field, typed))
+        return {ListMatch::Entry, *entry};
+    const std::string upper = Upper(typed);
+    if (!IsListField(field) || upper.empty() || upper.size() >= LeadingLetterCount(field))
+        return {};
+    for (int i = 0; i < ListEntryCount(field); ++i)
+        if (Upper(LeadingLetters(field, i)).starts_with(upper))
+            return {ListMatch::Partial};
+    return {};
 }
 
 FieldCheck CheckTextField(ClientField field, std::string_view text) {

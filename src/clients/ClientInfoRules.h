@@ -46,12 +46,25 @@ std::string_view FieldMessage(ClientField field);
 bool GoodDate(std::string_view text);
 
 // Whether a character typed into a field is let through by its key filter (Enter, Tab and Backspace
-// are not filtered here). A list field accepts the digits of its codes and "N"/"n".
+// are not filtered here). A list field accepts the digits of its codes and, in either case, every
+// character of the leading letters that select its entries ("N", "/", "C", "A", ... for ethnicity).
 bool FieldAcceptsChar(ClientField field, char32_t c);
 
 // The list entry that a typed text selects: a code digit, the leading letters of an entry (first
 // letter for the sex list, first two for the others, compared upper-cased) or an entry's whole text.
 std::optional<int> ListEntryForText(ClientField field, std::string_view text);
+
+// What the text typed so far into a list field amounts to: an entry (as ListEntryForText); the
+// beginning of an entry's leading letters, which further keys complete ("N" in the ethnicity list,
+// on the way to "N/" or "NA"): nothing to select and nothing to open yet; or nothing at all, the one
+// case in which the window opens the list for the user to pick from.
+struct ListMatch {
+    enum Kind { Entry, Partial, None };
+    Kind kind = None;
+    int entry = -1; // the selected entry when kind is Entry
+    bool operator==(const ListMatch&) const = default;
+};
+ListMatch MatchListText(ClientField field, std::string_view typed);
 
 // The Enter check of a text field: whether the text is accepted and what the field holds afterwards
 // (normalised when accepted, emptied where a refused field is emptied).

@@ -1,7 +1,9 @@
 #include "clients/ClientInfoRules.h"
 #include "shell/Clock.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace std::chrono;
 
@@ -44,17 +46,47 @@ TEST_F(ClientInfoRulesTest, TextFieldChecksOnBothSidesOfTheirLimits) {
     }
 }
 
-TEST_F(ClientInfoRulesTest, TypedListSelection) {
-    EXPECT_EQ(ListEntryForText(ClientField::Gender, "2"), 2);
-    EXPECT_EQ(ListEntryForText(ClientField::Gender, "n"), 0);
-    EXPECT_EQ(ListEntryForText(ClientField::Race, "NA"), 5);
-    EXPECT_EQ(ListEntryForText(ClientField::Race, "N/"), 0);
-    EXPECT_EQ(ListEntryForText(ClientField::Race, "N"), std::nullopt) << "one letter opens the list";
-    EXPECT_EQ(ListEntryForText(ClientField::Marital, "se"), 4);
-    EXPECT_EQ(ListEntryForText(ClientField::Marital, "6"), std::nullopt);
+// Every entry of the three lists, typed key by key as a user types it: its code digit, and its
+// leading letters in either case. Each key is let through, every key before the last leaves the
+// text pending (nothing selected, nothing opened) and the last selects the entry.
+TEST_F(ClientInfoRulesTest, EveryListEntryIsSelectedByItsCodeAndItsLeadingLettersTypedKeyByKey) {
+    const std::pair<ClientField, std::vector<std::string>> lists[] = {
+        {ClientField::Gender, {"N", "M", "F"}},
+        {ClientField::Race, {"N/", "CA", "BL", "HI", "AS", "NA", "OT"}},
+        {ClientField::Marital, {"N/", "SI", "MA", "DI", "SE", "WI"}}};
+    for (const auto& [field, letters] : lists) {
+        ASSERT_EQ(static_cast<int>(letters.size()), ListEntryCount(field));
+        for (int entry = 0; entry < ListEntryCount(field); ++entry) {
+            const std::string code(1, static_cast<char>('0' + entry));
+            std::string lower = letters[static_cast<std::size_t>(entry)];
+            for (char& c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (const std::string& keys : {code, letters[static_cast<std::size_t>(entry)], lower}) {
+                std::string typed;
+                for (char key : keys) {
+                    EXPECT_TRUE(FieldAcceptsChar(field, static_cast<unsigned char>(key))) << keys;
+                    typed += key;
+                    const ListMatch want =
+                        typed == keys ? ListMatch{ListMatch::Entry, entry} : ListMatch{ListMatch::Partial};
+                    EXPECT_EQ(MatchListText(field, typed), want) << keys << " at " << typed;
+                }
+            }
+            const std::string whole(ListEntries(field)[static_cast<std::size_t>(entry)]);
+            EXPECT_EQ(MatchListText(field, whole), (ListMatch{ListMatch::Entry, entry})) << whole;
+        }
+    }
+    for (auto [field, text] : {std::pair{ClientField::Race, "NB"},
+                               {ClientField::Race, "/"},
+                               {ClientField::Marital, "6"},
+                               {ClientField::Gender, "A"},
+                               {ClientField::Race, ""}})
+        EXPECT_EQ(MatchListText(field, text).kind, ListMatch::None) << text;
     EXPECT_FALSE(CheckListField(ClientField::Race, "N")) << "a text naming no entry is not a choice";
-    EXPECT_FALSE(FieldAcceptsChar(ClientField::Marital, U'6'));
-    EXPECT_TRUE(FieldAcceptsChar(ClientField::Race, U'6'));
+    for (auto [field, c] : {std::pair{ClientField::Marital, U'6'},
+                            {ClientField::Gender, U'A'},
+                            {ClientField::Race, U'X'},
+                            {ClientField::Race, U'\u00e9'}})
+        EXPECT_FALSE(FieldAcceptsChar(field, c));
 }
 
 TEST_F(ClientInfoRulesTest, AnUnavailableDateIsNoChange) {

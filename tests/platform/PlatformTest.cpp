@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -86,19 +87,77 @@ TEST(NumLockTest, LocksAndUnlocksOnARealXServer) {
     EXPECT_FALSE(XkbNumLock().Lock(true)) << "offscreen has no keyboard lights to set";
 }
 
-TEST(VolumesTest, RemovableVolumesAreToldBySysfsAndTheRealListHasNoSystemMounts) {
-    TempDir sys;
-    for (const char* dev : {"sda", "sdb", "sdb/sdb1"})
-        fs::create_directories(sys.file(std::string("devices/") + dev));
-    sys.write("devices/sdb/removable", "1\n");
-    sys.write("devices/sda/removable", "0\n");
-    fs::create_directory(sys.file("block"));
-    for (const char* dev : {"sda", "sdb", "sdb/sdb1"})
-        fs::create_directory_symlink(sys.file(std::string("devices/") + dev),
-                                     sys.file("block/" + fs::path(dev).filename().string()));
-    const QString block = QString::fromStdString(sys.file("block"));
+// A machine's state as the volume list reads it: sysfs disks with their partitions, label links and a
+// mount table, all in a temporary folder.
+struct FakeSystem {
+    TempDir dir;
+    void Disk(const std::string& name, bool removable, const std::vector<std::string>& partitions) {
+        fs::create_directories(dir.file("devices/" + name));
+        dir.write("devices/" + name + "/removable", removable ? "1\n" : "0\n");
+        fs::create_directories(dir.file("block"));
+        fs::create_directory_symlink(dir.file("devices/" + name), dir.file("block/" + name));
+        for (const std::string& p : partitions) {
+            fs::create_directories(dir.file("devices/" + name + "/" + p));
+            dir.write("devices/" + name + "/" + p + "/size", "15630336\n"); // 512-byte sectors
+            fs::create_directory_symlink(dir.file("devices/" + name + "/" + p), dir.file("block/" + p));
+        }
+    }
+    void Label(const std::string& label, const std::string& device) {
+        fs::create_directories(dir.file("by-label"));
+        fs::create_symlink(device, dir.file("by-label/" + label));
+    }
+    VolumeSources Sources() const {
+        return {QString::fromStdString(dir.file("mounts")), QString::fromStdString(dir.file("block")),
+                QString::fromStdString(dir.file("by-label"))};
+    }
+};
+
+TEST(VolumesTest, RemovableMediaFirstByLabelThenUserMountsNeverSystemOrPseudoFileSystems) {
+    FakeSystem sys;
+    sys.Disk("sda", false, {"sda1", "sda2", "sda3", "sda4"});
+    sys.Disk("sdb", true, {"sdb1"});
+    sys.Disk("sdc", true, {"sdc1"});
+    sys.Disk("sdd", true, {"sdd1"});
+    sys.Label("MY\\x20STICK", "/dev/sdb1");
+    sys.Label("BACKUP", "/dev/sdc1");
+    sys.dir.write("mounts", "proc /proc proc rw 0 0\n"
+                            "sysfs /sys sysfs rw 0 0\n"
+                            "/dev/sda1 / ext4 rw 0 0\n"
+                            "/dev/sda2 /boot ext4 rw 0 0\n"
+                            "/dev/sda3 /home ext4 rw 0 0\n"
+                            "tmpfs /run tmpfs rw 0 0\n"
+                            "tmpfs /mnt/ram tmpfs rw 0 0\n"
+                            "/dev/sdb1 /media/ann/MY\\040STICK vfat rw 0 0\n"
+                            "/dev/sdc1 /run/media/bob/BACKUP ext4 rw 0 0\n"
+                            "/dev/sda4 /mnt/archive ext4 rw 0 0\n"
+                            "/dev/loop0 /snap/core squashfs ro 0 0\n"
+                            "/dev/loop1 /media/ann/disc squashfs ro 0 0\n"
+                            "server:/share /mnt/share nfs4 rw 0 0\n"
+                            "/dev/sdd1 /media/ann/OLD vfat rw 0 0\n"
+                            "tmpfs /media/ann/OLD tmpfs rw 0 0\n"
+                            "/dev/sda4 /data ext4 rw 0 0\n");
+    QStringList listed;
+    for (const DataVolume& v : MountedVolumes(sys.Sources()).List())
+        listed << QStringLiteral("%1|%2|%3").arg(v.path, v.label).arg(v.removable);
+    EXPECT_EQ(listed, (QStringList{"/run/media/bob/BACKUP|BACKUP|1", "/media/ann/MY STICK|MY STICK|1",
+                                   "/mnt/archive||0", "/mnt/share||0"}));
+
+    const auto stick = MountedVolumes(sys.Sources()).List().at(1);
+    EXPECT_EQ(stick.bytes, 15630336LL * 512);
+    EXPECT_TRUE(VolumeDisplayText(stick).startsWith("MY STICK (8")) << VolumeDisplayText(stick).toStdString();
+    EXPECT_TRUE(VolumeDisplayText(stick).endsWith("  /media/ann/MY STICK"));
+    DataVolume unnamed;
+    unnamed.path = "/mnt/archive";
+    EXPECT_EQ(VolumeDisplayText(unnamed), "archive  /mnt/archive");
+
+    const QString block = sys.Sources().sysBlock;
     EXPECT_TRUE(IsRemovableDevice("/dev/sdb1", block) && IsRemovableDevice("/dev/sdb", block));
     EXPECT_FALSE(IsRemovableDevice("/dev/sda", block) || IsRemovableDevice("tmpfs", block));
+    EXPECT_TRUE(MountedVolumes({sys.dir.file("missing").c_str()}).List().empty());
+}
+
+TEST(VolumesTest, TheRealListHasNoSystemMounts) {
     for (const DataVolume& v : MountedVolumes().List())
-        EXPECT_FALSE(v.path.startsWith("/proc") || v.path.startsWith("/sys")) << v.path.toStdString();
+        for (const char* system : {"/proc", "/sys", "/dev", "/boot", "/run/user"})
+            EXPECT_FALSE(v.path == "/" || v.path.startsWith(system)) << v.path.toStdString();
 }

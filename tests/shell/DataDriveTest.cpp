@@ -3,8 +3,10 @@
 #include "shell/qt/DataDriveSetup.h"
 #include "support/Tmpfs.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QtTest/QTest>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -64,35 +66,87 @@ TEST_F(DataDriveTest, FirstStartTriesDriveAWithoutAWindowNoEndsYesAsksForADrive)
     data.write("DATA401.TRV", Records({"Ann", "Bob"}));
     OfferVolume("/elsewhere", "SYSTEM", false);
     OfferVolume(data.path(), "USBSTICK");
-    messages.Answer(vbYes, [] { ChooseInDriveWindow(-1); }); // "Done" without a choice
     messages.Answer(vbYes, [] { ChooseInDriveWindow(1); });
     EXPECT_EQ(SetUpDataDrive(true), DriveSetup::Established);
-    ASSERT_EQ(messages.calls.size(), 3u);
-    EXPECT_EQ(messages.calls[2].text.toStdString(), Unprompted(""));
+    ASSERT_EQ(messages.calls.size(), 2u);
     EXPECT_EQ(DataDrive, data.path());
     EXPECT_EQ(ClientCount, 2);
     EXPECT_EQ(ReadFilePathSetting(), data.path());
     EXPECT_EQ(refreshes, 0) << "at start-up the list is filled later";
 }
 
-TEST_F(DataDriveTest, DriveWindowHelpAndItsKeys) {
-    OfferVolume("/mnt/a", "A");
-    frmDriveSelect w;
-    EXPECT_EQ(w.lblPrompt->text(), " Choose the drive associated with the data disk. (Usually A: or F:)");
-    EXPECT_EQ(w.drDrive->itemText(0), "/mnt/a  [A]  (removable)");
+// The drive window as a Linux user meets it: volumes named as a file manager names them, "Done"
+// without a choice says so and stays open (it used to try the folder "" and ask about "drive , "),
+// Esc and the close box cancel and keep the folder in use, "Browse..." picks any folder.
+TEST_F(DataDriveTest, DriveWindowCancelsOnEscAndCloseBoxRefusesNoChoiceAndBrowsesAnyFolder) {
+    data.write("DATA401.TRV", Records({"Kept"}));
+    InUse(data.path());
+    volumes->list = {{"/media/ann/STICK", "STICK", true, 8'000'000'000}, {"/mnt/share", {}, false, 0}};
+    {
+        frmDriveSelect w;
+        EXPECT_TRUE(w.lblPrompt->text().startsWith(" Choose the drive associated with the data disk. ("));
+        for (const QString& text : {w.lblPrompt->text(), w.cmdhelp->text()})
+            EXPECT_FALSE(text.contains("A:") || text.contains("floppy", Qt::CaseInsensitive));
+        EXPECT_EQ(w.drDrive->itemText(0), "STICK (8.0 GB)  /media/ann/STICK");
+        EXPECT_EQ(w.drDrive->itemText(1), "share  /mnt/share");
+        WhenModal<frmDriveSelect>([](frmDriveSelect* d) {
+            KeyToFocus(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), d->cmdBrowse);
+            KeyToFocus(Qt::Key_Tab);
+            KeyToFocus(Qt::Key_Return); // Help
+            KeyToFocus(Qt::Key_Tab);
+            KeyToFocus(Qt::Key_Return); // Done, nothing chosen
+            EXPECT_TRUE(d->isVisible());
+            EXPECT_EQ(QApplication::focusWidget(), d->drDrive);
+            KeyToFocus(Qt::Key_Escape);
+        });
+        w.exec();
+        EXPECT_TRUE(w.Cancelled);
+        ASSERT_EQ(messages.calls.size(), 2u);
+        EXPECT_FALSE(messages.calls[0].text.contains("floppy") || messages.calls[0].text.contains("A:"));
+        EXPECT_EQ(messages.calls[0].buttonsAndIcon, vbOKOnly);
+        EXPECT_EQ(messages.calls[1],
+                  (MsgBoxCall{"No drive has been chosen. Choose one in the list or press Browse... to pick a "
+                              "folder, then press Done.",
+                              vbOKOnly | vbExclamation, "Tarvos"}));
+    }
     WhenModal<frmDriveSelect>([](frmDriveSelect* d) {
-        KeyToFocus(Qt::Key_Tab);
-        KeyToFocus(Qt::Key_Return); // Help
-        EXPECT_TRUE(d->isVisible());
-        d->close(); // the close box is "Done"
+        KeyToFocus(Qt::Key_Down);
+        d->close(); // the close box cancels, whatever was picked
     });
-    w.exec();
-    ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text, "Use the dropdown box to select the drive that the floppy data \n"
-                                      "diskette or USB Flash Drive is in. Floppy drives are usually A: or\n"
-                                      "B: and USB drives are usually F: or G:");
-    EXPECT_EQ(messages.calls[0].buttonsAndIcon, vbOKOnly);
-    EXPECT_TRUE(w.SelectedDrive.isEmpty());
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
+    WhenModal<frmDriveSelect>([](frmDriveSelect*) { KeyToFocus(Qt::Key_Escape); });
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
+    EXPECT_EQ(messages.calls.size(), 2u);
+    EXPECT_EQ(DataDrive, data.path());
+    EXPECT_EQ(ReadFilePathSetting(), data.path());
+    EXPECT_EQ(ClientCount, 1);
+
+    TempDir home;
+    home.write("DATA401.TRV", Records({"Home One", "Home Two"}));
+    const QString folder = QString::fromStdString(home.path());
+    WhenModal<frmDriveSelect>([folder](frmDriveSelect* d) {
+        WhenModal<QFileDialog>([folder](QFileDialog* f) {
+            EXPECT_EQ(f->fileMode(), QFileDialog::Directory);
+            f->setDirectory(folder);
+            static_cast<QDialog*>(f)->accept();
+        });
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Return); // Browse...
+        EXPECT_EQ(d->SelectedDrive, folder);
+        EXPECT_EQ(d->drDrive->currentText().section("  ", -1), folder);
+        EXPECT_TRUE(QTest::qWaitFor([d] { return QApplication::focusWidget() == d->cmdDone; }, 2000));
+        KeyToFocus(Qt::Key_Return);
+    });
+    EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Established);
+    EXPECT_EQ(DataDrive, home.path());
+    EXPECT_EQ(ClientCount, 2);
+    EXPECT_EQ(refreshes, 1);
+
+    RememberFolder(home.file("missing"));
+    messages.Answer(vbYes,
+                    [] { WhenModal<frmDriveSelect>([](frmDriveSelect*) { KeyToFocus(Qt::Key_Escape); }); });
+    EXPECT_EQ(SetUpDataDrive(true), DriveSetup::EndProgram) << "at start-up there is no folder to keep";
 }
 
 TEST_F(DataDriveTest, EveryFailureFromTheMenuReturnsToThePreviousFolder) {

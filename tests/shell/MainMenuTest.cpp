@@ -142,10 +142,13 @@ TEST_F(MainMenuTest, OptionsMenuSavesTheSettingsAndChangesTheDataDrive) {
     w->mnuOptionsPrintDOS->trigger();
     EXPECT_TRUE(ReadNumLockSetting() && ReadPrintDOSSetting() && PrintToDosPort);
 
+    // The status line tells which data folder is in use, before and after the switch.
+    EXPECT_EQ(w->lblDataFolder->text().toStdString(), "Data folder: " + data.path());
     ChooseInDriveWindow(0);
     w->mnuDrive->trigger();
     EXPECT_EQ(ListLines(*w), QStringList({"1-New                      "}));
     EXPECT_EQ(ReadFilePathSetting(), other.path());
+    EXPECT_EQ(w->lblDataFolder->text().toStdString(), "Data folder: " + other.path());
     EXPECT_FALSE(ProgramEnded());
 }
 

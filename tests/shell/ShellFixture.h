@@ -49,15 +49,15 @@ protected:
     void OfferVolume(const std::string& folder, const QString& label = {}, bool removable = true) {
         volumes->list.push_back({QString::fromStdString(folder), label, removable});
     }
-    // Arms the drive window: picks the volume at `index` with the arrow keys (nothing for -1), then
-    // tabs to "Done" and presses Enter.
+    // Arms the drive window: picks the volume at `index` with the arrow keys, then tabs past
+    // "Browse..." and "Help" to "Done" and presses Enter.
     static void ChooseInDriveWindow(int index) {
         WhenModal<frmDriveSelect>([index](frmDriveSelect* w) {
             EXPECT_EQ(QApplication::focusWidget(), w->drDrive);
             for (int i = 0; i <= index; ++i)
                 KeyToFocus(Qt::Key_Down);
-            KeyToFocus(Qt::Key_Tab);
-            KeyToFocus(Qt::Key_Tab);
+            for (int i = 0; i < 3; ++i)
+                KeyToFocus(Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), w->cmdDone);
             KeyToFocus(Qt::Key_Return);
         });

@@ -12,6 +12,7 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 constexpr int LastField = ClientFieldCount - 1;
@@ -61,6 +63,7 @@ frmClientInfo::frmClientInfo(QWidget* parent)
             combo->addItem(Qs(ListEntries(field)[static_cast<std::size_t>(i)]));
         combo->setCurrentIndex(-1);
         connect(combo, &QComboBox::editTextChanged, this, [this, field] { List_Change(field); });
+        combo->view()->installEventFilter(this);
         return combo;
     };
     txtName = text("txtName", 25);
@@ -254,6 +257,9 @@ void frmClientInfo::RecordFieldChange(ClientField field) {
         ShowEditLimitMessage();
         LockFields();
         cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
+        // The window may not have the keyboard back from the message yet, and then no field hears
+        // that it lost the focus: its label is set back here.
+        ResetLabels(this, LastField);
     });
 }
 
@@ -309,17 +315,24 @@ void frmClientInfo::List_Change(ClientField field) {
     const QString text = combo->currentText();
     if (text.isEmpty())
         return;
-    const auto entry = ListEntryForText(field, ToCp1252(text));
-    if (!entry) {
-        if (combo->hasFocus() && !combo->view()->isVisible())
+    const ListMatch match = MatchListText(field, ToCp1252(text));
+    if (match.kind != ListMatch::Entry) {
+        // Only a text that matches nothing opens the list; the start of an entry's letters waits.
+        const bool open = match.kind == ListMatch::None && combo->hasFocus();
+        if (open && !combo->view()->isVisible())
             combo->showPopup();
+        else if (!open && combo->view()->isVisible())
+            combo->hidePopup();
         return;
     }
-    const QString entryText = combo->itemText(*entry);
-    if (combo->currentIndex() == *entry && text == entryText)
+    const int entry = match.entry;
+    if (combo->view()->isVisible())
+        combo->hidePopup();
+    const QString entryText = combo->itemText(entry);
+    if (combo->currentIndex() == entry && text == entryText)
         return;
     m_changingList = true;
-    combo->setCurrentIndex(*entry);
+    combo->setCurrentIndex(entry);
     combo->setEditText(entryText);
     combo->lineEdit()->selectAll();
     m_changingList = false;
@@ -327,14 +340,14 @@ void frmClientInfo::List_Change(ClientField field) {
 
 void frmClientInfo::Field_GotFocus(ClientField field) {
     SelectAllText();
-    HighlightLabel(LastField, static_cast<int>(field));
+    HighlightLabel(this, LastField, static_cast<int>(field));
     msgPanel->setText(Qs(FieldHelp(field)));
 }
 
 void frmClientInfo::Field_LostFocus(ClientField field) {
     if (!IsListField(field) && field != ClientField::DateOfBirth && FieldText(field) == QLatin1String("n"))
         SetFieldText(field, QStringLiteral("N"));
-    ResetLabels(LastField);
+    ResetLabels(this, LastField);
     if (IsListField(field))
         List_Change(field);
     RecordFieldChange(field);
@@ -385,7 +398,28 @@ void frmClientInfo::cmdMenuChoice_Click(int index) {
     }
 }
 
+// A key typed while a list field's drop-down is open belongs to the field, not to the list's own
+// search: the list closes and the field takes the key. Arrows, Enter and Esc still work the list.
+bool frmClientInfo::ListView_KeyPress(ClientField field, QKeyEvent* event) {
+    const bool typing = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete ||
+                        (!event->text().isEmpty() && event->text().at(0).isPrint());
+    if (!typing)
+        return false;
+    QComboBox* combo = ListOf(field);
+    combo->hidePopup();
+    if (!Field_KeyPress(field, event)) {
+        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+        QCoreApplication::sendEvent(combo->lineEdit(), &copy);
+    }
+    return true;
+}
+
 bool frmClientInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (const auto field : {ClientField::Gender, ClientField::Race, ClientField::Marital})
+            if (watched == ListOf(field)->view())
+                return ListView_KeyPress(field, static_cast<QKeyEvent*>(event));
+    }
     for (int i = 0; i < ClientFieldCount; ++i) {
         const auto field = static_cast<ClientField>(i);
         if (watched != FieldWidget(field))
@@ -394,12 +428,18 @@ bool frmClientInfo::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             return Field_KeyPress(field, static_cast<QKeyEvent*>(event));
         case QEvent::FocusIn:
+            // Back from the field's own drop-down: the field was never left, and what the user typed
+            // stays as typed (not selected, so the next key adds to it).
+            if (std::exchange(m_inOwnList, false))
+                break;
             Field_GotFocus(field);
             break;
         case QEvent::FocusOut: {
             // A message box or an open list takes the focus only for a moment: the field is not left.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            const QComboBox* list = ListOf(field);
+            m_inOwnList = list && list->view()->isVisible();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !m_inOwnList)
                 Field_LostFocus(field);
             break;
         }

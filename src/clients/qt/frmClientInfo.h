@@ -41,6 +41,7 @@ public:
     // Returns true when the key was handled here (consumed).
     bool Field_KeyPress(ClientField field, QKeyEvent* event);
     void List_Change(ClientField field);
+    bool ListView_KeyPress(ClientField field, QKeyEvent* event);
 
     // The field's widget, and its contents as the rules see them.
     QWidget* FieldWidget(ClientField field) const;
@@ -64,4 +65,5 @@ private:
     LoadedFieldValues m_loadedValues;
     int16_t m_storedEditCount = 0;
     bool m_changingList = false;
+    bool m_inOwnList = false; // the focus went to a list field's open drop-down
 };

@@ -132,11 +132,11 @@ bool frmCourtHistory::eventFilter(QObject* watched, QEvent* event) {
             continue;
         if (event->type() == QEvent::FocusIn) {
             SelectAllText();
-            HighlightLabel(LastItem, k - 1);
+            HighlightLabel(this, LastItem, k - 1);
             msgPanel->setText(FromCp1252(CourtItemHelp(k)));
         } else if (event->type() == QEvent::FocusOut &&
                    static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-            ResetLabels(LastItem);
+            ResetLabels(this, LastItem);
         } else if (event->type() == QEvent::KeyPress && IsEnterKey(static_cast<QKeyEvent*>(event))) {
             if (CheckItem(k))
                 (k < CourtItemCount ? static_cast<QWidget*>(txtItem[static_cast<std::size_t>(k)])

@@ -44,8 +44,8 @@ frmNewEntry::frmNewEntry(QWidget* parent)
     frEntry->setObjectName(QStringLiteral("frEntry"));
     frEntry->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto* gridsRow = new QHBoxLayout(frEntry);
-    gridsRow->setContentsMargins(16, 12, 16, 12);
-    gridsRow->setSpacing(14);
+    gridsRow->setContentsMargins(10, 10, 10, 10);
+    gridsRow->setSpacing(8);
     gridsRow->addStretch();
     outer->addWidget(frEntry);
     picGridColor = new QFrame(this);
@@ -133,6 +133,8 @@ void frmNewEntry::AddGrid(int type) {
     connect(grid, &QTableWidget::currentCellChanged, this,
             [this, g](int row, int, int, int) { Grid_CellChanged(g, row + 1); });
     column->addWidget(grid);
+    // Extra height goes below the grid, so the caption stays on top of its columns.
+    column->addStretch(1);
     label->setFixedWidth(width);
     static_cast<QHBoxLayout*>(frEntry->layout())->addLayout(column);
     grdResponses.push_back(grid);

@@ -8,6 +8,7 @@
 #include "shell/qt/frmDriveSelect.h"
 
 #include <QApplication>
+#include <optional>
 
 namespace {
 std::function<void()> g_refresh;
@@ -33,10 +34,13 @@ Handling Classify(int number) {
     }
 }
 
-QString ChooseDrive() {
+// The folder chosen in the drive window; nothing when the user cancelled it.
+std::optional<std::string> ChooseDrive() {
     frmDriveSelect window(QApplication::activeWindow());
     window.exec();
-    return window.SelectedDrive;
+    if (window.Cancelled)
+        return std::nullopt;
+    return window.SelectedDrive.toLocal8Bit().toStdString();
 }
 
 void Refresh() {
@@ -70,9 +74,19 @@ void SetNameDisplayRefresher(std::function<void()> refresh) {
 DriveSetup SetUpDataDrive(bool AtStartup) {
     const std::string previous = DataDrive;
     bool firstAttempt = true;
+    bool attempted = false;
     for (;;) {
-        const std::string folder =
-            AtStartup && firstAttempt ? ReadFilePathSetting() : ChooseDrive().toLocal8Bit().toStdString();
+        const std::optional<std::string> chosen =
+            AtStartup && firstAttempt ? ReadFilePathSetting() : ChooseDrive();
+        // Cancelling the drive window keeps the folder in use (reloaded when a failed attempt came
+        // first); at start-up there is none, so the program ends as after "No".
+        if (!chosen) {
+            if (AtStartup)
+                return DriveSetup::EndProgram;
+            return attempted ? RestorePrevious(previous) : DriveSetup::Ended;
+        }
+        attempted = true;
+        const std::string folder = *chosen;
         const QString candidate = QString::fromLocal8Bit(folder);
         firstAttempt = false;
         g_lastCandidate = folder;

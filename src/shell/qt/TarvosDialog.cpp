@@ -102,8 +102,15 @@ void TarvosDialog::setVisible(bool visible) {
             b->setAutoDefault(false);
             b->setDefault(false);
         }
+        // Labels and menu buttons turn bold with the focus: their room is kept from the start.
+        for (QWidget* w : findChildren<QWidget*>())
+            if (w->objectName().startsWith(QLatin1String("lblInfo_")) ||
+                w->objectName().startsWith(QLatin1String("cmdMenuChoice_")))
+                ReserveBoldSize(w);
         if (!testAttribute(Qt::WA_Resized))
             adjustSize();
+        else
+            resize(size().expandedTo(minimumSizeHint()));
         if (!(windowState() & Qt::WindowMaximized))
             CenterForm(this);
     }

@@ -186,18 +186,35 @@ void HighlightMenuChoice(QWidget* window, int lastIndex, int index) {
     PaintMenuChoice(FindMenuChoice(window, index), true);
 }
 
-void ResetLabels(int lastIndex) {
-    QWidget* window = ActiveWindow();
+void ResetLabels(QWidget* window, int lastIndex) {
     if (!window)
         return;
     for (int i = 0; i <= lastIndex; ++i)
         SetBold(window->findChild<QLabel*>(QStringLiteral("lblInfo_%1").arg(i)), false);
 }
 
-void HighlightLabel(int lastIndex, int index) {
-    ResetLabels(lastIndex);
-    if (QWidget* window = ActiveWindow())
+void HighlightLabel(QWidget* window, int lastIndex, int index) {
+    ResetLabels(window, lastIndex);
+    if (window)
         SetBold(window->findChild<QLabel*>(QStringLiteral("lblInfo_%1").arg(index)), true);
+}
+
+void ResetLabels(int lastIndex) {
+    ResetLabels(ActiveWindow(), lastIndex);
+}
+
+void HighlightLabel(int lastIndex, int index) {
+    HighlightLabel(ActiveWindow(), lastIndex, index);
+}
+
+void ReserveBoldSize(QWidget* widget) {
+    const QFont normal = widget->font();
+    QFont bold = normal;
+    bold.setBold(true);
+    widget->setFont(bold);
+    const QSize boldSize = widget->sizeHint();
+    widget->setFont(normal);
+    widget->setMinimumSize(widget->minimumSize().expandedTo(boldSize));
 }
 
 void SelectAllText() {

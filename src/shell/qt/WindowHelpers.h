@@ -41,6 +41,11 @@ void HighlightMenuChoice(QWidget* window, int lastIndex, int index);
 // Labels lblInfo_0..lastIndex of the active window normal weight; HighlightLabel then makes `index` bold.
 void ResetLabels(int lastIndex);
 void HighlightLabel(int lastIndex, int index);
+// The same on `window`'s own labels, whichever window is active (a message box may be).
+void ResetLabels(QWidget* window, int lastIndex);
+void HighlightLabel(QWidget* window, int lastIndex, int index);
+// Gives `widget` at least the size its text needs in bold, so that turning bold on focus moves nothing.
+void ReserveBoldSize(QWidget* widget);
 // Selects the whole text of the active window's focused control; controls without text are left alone.
 void SelectAllText();
 

@@ -140,6 +140,8 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     body->addWidget(fraClient);
     frame->addLayout(body);
     frMainMenu->adjustSize();
+    // The frame is placed by hand, outside any layout: the window never gets smaller than it.
+    central->setMinimumSize(frMainMenu->sizeHint());
 
     setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
     setTabOrder(cmdMenuChoice[1], cmdMenuChoice[2]);
@@ -148,6 +150,10 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
 
     MsgPanel = new ::MsgPanel(this);
     statusBar()->addWidget(MsgPanel, 1);
+    lblDataFolder = new QLabel(this);
+    lblDataFolder->setObjectName(QStringLiteral("lblDataFolder"));
+    lblDataFolder->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(lblDataFolder);
     statusBar()->setSizeGripEnabled(false);
 
     timNumLock = new QTimer(this);
@@ -158,6 +164,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     SetNameDisplayRefresher([this] {
         lbNameDisplay->clear();
         RefreshNameDisplay();
+        ShowDataFolder();
     });
 }
 
@@ -254,6 +261,7 @@ void frmMainMenu::Form_Activate() {
     if (ClientCount == 0)
         CurrentClient = 0;
     RefreshNameDisplay();
+    ShowDataFolder();
     cmdMenuChoice[0]->setEnabled(false);
     if (MenuActive) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -282,6 +290,14 @@ void frmMainMenu::RefreshNameDisplay() {
     for (int i = 1; i <= ClientCount; ++i)
         lbNameDisplay->addItem(QString::number(i) + '-' +
                                FromCp1252(ClientTable[static_cast<std::size_t>(i)].Name.view()));
+}
+
+void frmMainMenu::ShowDataFolder() {
+    // A long path is shortened in its middle (the whole path is the tooltip), so it never widens the window.
+    const QString folder = QString::fromLocal8Bit(DataDrive);
+    const QString shown = lblDataFolder->fontMetrics().elidedText(folder, Qt::ElideMiddle, 360);
+    lblDataFolder->setText(folder.isEmpty() ? QString() : QStringLiteral("Data folder: ") + shown);
+    lblDataFolder->setToolTip(folder);
 }
 
 void frmMainMenu::UpdateEditButton() {

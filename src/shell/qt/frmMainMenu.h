@@ -38,6 +38,8 @@ public:
     bool Form_Load();
     void Form_Activate();
     void RefreshNameDisplay();
+    // Shows DataDrive in lblDataFolder.
+    void ShowDataFolder();
     void UpdateEditButton();
 
     void lbNameDisplay_Click();
@@ -69,6 +71,7 @@ public:
     QGroupBox* fraClient;
     QListWidget* lbNameDisplay;
     ::MsgPanel* MsgPanel;
+    QLabel* lblDataFolder; // the data folder in use, at the right of the status line
     QLabel* imgLogo;
     QTimer* timNumLock;
     QAction* mnuExit;

@@ -6,9 +6,11 @@
 #include "support/ModalHelper.h"
 #include "support/RegistrationFixture.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <filesystem>
@@ -244,4 +246,74 @@ TEST_F(ClientInfoWindowTest, RemovedMediumIsToldInWordsAndTheChangeStaysUnsaved)
         f->cmdMenuChoice[1]->click();
     });
     EXPECT_EQ(ClientTable[1], before);
+}
+
+// Each entry of the three lists typed as a user types it: its code digit, then its leading letters
+// key by key in either case. The list opens only for a text that matches nothing, and a key typed
+// while it is open still goes to the field (it used to search the open list: "N", "A" chose "Asian").
+TEST_F(ClientInfoWindowTest, ListFieldsSelectEveryEntryByCodeAndLeadingLettersTypedKeyByKey) {
+    frmClientInfo window;
+    WhenModal<frmClientInfo>([&](frmClientInfo* f) {
+        const std::pair<QComboBox*, QStringList> lists[] = {
+            {f->cmbGender, {"N", "M", "F"}},
+            {f->cmbRace, {"N/", "CA", "BL", "HI", "AS", "NA", "OT"}},
+            {f->cmbMarital, {"N/", "SI", "MA", "DI", "SE", "WI"}}};
+        for (const auto& [combo, letters] : lists) {
+            combo->setFocus(Qt::TabFocusReason);
+            for (int entry = 0; entry < letters.size(); ++entry) {
+                for (const QString& keys :
+                     {QString::number(entry), letters[entry], letters[entry].toLower()}) {
+                    for (QChar key : keys) {
+                        TypeToFocus(key);
+                        EXPECT_FALSE(combo->view()->isVisible()) << keys.toStdString();
+                    }
+                    EXPECT_EQ(combo->currentIndex(), entry) << keys.toStdString();
+                    EXPECT_EQ(combo->currentText(), combo->itemText(entry)) << keys.toStdString();
+                }
+            }
+        }
+        f->cmbRace->setFocus(Qt::TabFocusReason);
+        TypeToFocus("BA");
+        EXPECT_TRUE(f->cmbRace->view()->isVisible()) << "a text matching nothing opens the list";
+        KeyToFocus(Qt::Key_Backspace);
+        TypeToFocus("L");
+        EXPECT_FALSE(f->cmbRace->view()->isVisible());
+        EXPECT_EQ(f->cmbRace->currentText(), "Black");
+        EXPECT_EQ(FocusName(), "cmbRace");
+        f->close();
+    });
+    window.exec();
+    EXPECT_EQ(BeepCount(), 0);
+}
+
+// With the program's real message boxes (which take the keyboard while they show), a label is bold
+// exactly while its field has the focus: after a refused field, and after the change that locks the
+// fields and moves the focus on to "Information OK".
+TEST_F(ClientInfoWindowTest, WithRealMessageBoxesOnlyTheFocusedFieldsLabelIsBold) {
+    SetMsgBoxResponder({});
+    auto closeBox = [] { WhenModal<QMessageBox>([](QMessageBox* box) { box->accept(); }); };
+    auto bold = [](frmClientInfo* f) {
+        QStringList names;
+        for (const QLabel* label : f->lblInfo)
+            if (label->font().bold())
+                names << label->objectName();
+        return names;
+    };
+    ClientRecord twice = SampleClient("Ann One");
+    twice.EditCount = "2";
+    UseClients({twice});
+    EditClient(1, [&](frmClientInfo* f) {
+        f->txtAge->setFocus(Qt::TabFocusReason);
+        f->txtAge->clear();
+        closeBox();
+        TypeEnter("10"); // refused: its message, then the focus back on the field
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == f->txtAge; }, 2000));
+        EXPECT_EQ(bold(f), QStringList{"lblInfo_2"});
+        closeBox();
+        TypeEnter("44"); // the third change: "Edit Limit Reached", fields locked, focus on OK
+        EXPECT_TRUE(QTest::qWaitFor([&] { return FocusName() == "cmdMenuChoice_0"; }, 2000));
+        QTest::qWait(20);
+        EXPECT_EQ(bold(f), QStringList{});
+        f->cmdMenuChoice[1]->click();
+    });
 }
