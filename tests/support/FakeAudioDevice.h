@@ -1,0 +1,21 @@
+#pragma once
+// A sound output for tests: records what it was asked to play, plays nothing.
+#include "presentation/AudioDevice.h"
+
+#include <string>
+#include <vector>
+
+class FakeAudioDevice : public AudioDevice {
+public:
+    bool present = true; // Open's answer: false stands for a machine without sound output
+    // "stop", or "play " + the file's name without its folder, in the order asked.
+    std::vector<std::string> calls;
+
+    bool Open() override { return present; }
+    void Play(const std::string& path) override;
+    void Stop() override { calls.push_back("stop"); }
+    // The file names played, without the stops.
+    std::vector<std::string> Played() const;
+    // As the real output does when a file it was given turns out unplayable.
+    void Fail(int number, const std::string& description) const { ReportError(number, description); }
+};
