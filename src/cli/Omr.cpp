@@ -1,14 +1,14 @@
 // tarvos-cli omr IMAGE [--database FILE] [--today MM/DD/YYYY]
 // Reads the marks of a scanned answer sheet (100 dpi page image) with the layout of the question
 // database, writes the positions found into its "ScanItem" table as a scan does, and prints the values
-// the client windows would receive. Exit 0; 2 for bad arguments or an unreadable image or database;
-// 3 without an anchor box; 4 without a reference box.
+// the client windows would receive.
 #include "cli/CliCommand.h"
 #include "clients/ClientFile.h"
 #include "entry/ScanItemDatabase.h"
 #include "entry/SheetFields.h"
 #include "entry/qt/PageImage.h"
 #include "shell/Clock.h"
+#include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 
 #include <cstdio>
@@ -17,10 +17,11 @@
 namespace {
 
 constexpr const char* Usage = "omr IMAGE [--database FILE] [--today MM/DD/YYYY]";
+constexpr const char* NoBoxAdvice =
+    " is no answer sheet scanned whole and upright at 100 dpi; scan the sheet again, all of the page";
 
-int Fail(const std::string& message, int code = 2) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return code;
+int Fail(const std::string& message) {
+    return CliFail(ExitFailed, message);
 }
 
 struct OmrArguments {
@@ -60,11 +61,15 @@ void Print(const char* name, const std::string& value) {
 int RunOmr(const std::vector<std::string>& args) {
     const std::optional<OmrArguments> parsed = Parse(args);
     if (!parsed)
-        return Fail(std::string("usage: tarvos-cli ") + Usage);
+        return CliUsageError("omr", "one page image is needed; a date is given as MM/DD/YYYY");
     if (parsed->today)
         SetToday(*parsed->today);
     const std::string database =
-        parsed->database.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB") : parsed->database;
+        parsed->database.empty() ? JoinPath(ProgramFolder(), QuestionDatabaseName) : parsed->database;
+
+    for (const std::string& input : {parsed->image, database})
+        if (auto problem = InputFileProblem(input))
+            return Fail(*problem);
 
     QString imageError;
     const std::optional<PreparedPage> page =
@@ -81,9 +86,9 @@ int RunOmr(const std::vector<std::string>& args) {
 
     switch (RegisterSheet(*page)) {
     case Registration::NoAnchorBox:
-        return Fail("Anchor Box not found", 3);
+        return Fail("Anchor Box not found: " + parsed->image + NoBoxAdvice);
     case Registration::NoReferenceBox:
-        return Fail("Reference Box not found", 4);
+        return Fail("Reference Box not found: " + parsed->image + NoBoxAdvice);
     case Registration::Registered:
         break;
     }
@@ -105,9 +110,16 @@ int RunOmr(const std::vector<std::string>& args) {
     for (std::size_t k = 0; k < sheet.CourtHistory.size(); ++k)
         Print(("CourtHistory" + std::to_string(k + 1)).c_str(), sheet.CourtHistory[k]);
     Print("Responses", sheet.ScannedResponses);
-    return 0;
+    return FinishStandardOutput();
 }
 
-const CliCommand omrCommand("omr", Usage, RunOmr);
+const CliCommand
+    omrCommand({"omr", Usage, "read the marks of a filled answer sheet from a scanned page image",
+                "IMAGE is the whole sheet scanned at 100 dpi, in colour or grey (PNG, BMP, PPM, ...).\n"
+                "The layout comes from TARVOS.MDB in the program folder, or FILE with --database;\n"
+                "like a scan in the program, the positions found are recorded in its ScanItem table.\n"
+                "Prints one NAME=VALUE line per field the client windows would receive. --today sets\n"
+                "the date from which an age is worked out.\n"},
+               RunOmr);
 
 } // namespace

@@ -11,6 +11,7 @@
 //   two answers; NoPresentationLanguage no "English" or "Spanish" table.
 #include "clients/ClientRecord.h"
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <array>
 #include <cstdint>
@@ -20,8 +21,6 @@
 #include <vector>
 
 struct sqlite3;
-
-constexpr const char* QuestionDatabaseName = "TARVOS.MDB";
 
 constexpr int DbNoCurrentRecord = 3021;
 constexpr int DbUpdateWithoutEdit = 3020;

@@ -117,13 +117,13 @@ TEST_F(OmrCliTest, ReadsFilledSheetsInEveryImageFormatAndStoresThePositions) {
     }
 }
 
-TEST_F(OmrCliTest, MissingBoxesAndBadInputsEndWithTheirCodes) {
+TEST_F(OmrCliTest, MissingBoxesAndBadInputsFailAndBadArgumentsAreUsageErrors) {
     QImage white(850, 1400, QImage::Format_RGB32);
     white.fill(Qt::white);
     white.save(QString::fromStdString(dir.file("white.png")));
     CliResult r = Omr(dir.file("white.png"));
-    EXPECT_EQ(r.exitCode, 3);
-    EXPECT_EQ(r.err, "Anchor Box not found\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("tarvos-cli: Anchor Box not found: " + dir.file("white.png"), 0), 0u) << r.err;
     EXPECT_EQ(r.out, "");
 
     QImage noReference = BlankSheetImage().copy();
@@ -131,17 +131,17 @@ TEST_F(OmrCliTest, MissingBoxesAndBadInputsEndWithTheirCodes) {
     QPainter(&noReference).fillRect(ref.x, ref.y, ref.size, ref.size, Qt::white);
     noReference.save(QString::fromStdString(dir.file("noref.png")));
     r = Omr(dir.file("noref.png"));
-    EXPECT_EQ(r.exitCode, 4);
-    EXPECT_EQ(r.err, "Reference Box not found\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("tarvos-cli: Reference Box not found: " + dir.file("noref.png"), 0), 0u) << r.err;
 
     dir.write("text.png", "not an image");
     r = Omr(dir.file("text.png"));
-    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("text.png"), std::string::npos) << r.err;
 
     database = QString::fromStdString(dir.file("absent.mdb"));
     r = Omr(dir.file("white.png"));
-    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("absent.mdb"), std::string::npos) << r.err;
 
     database = QString::fromStdString(dbFile);

@@ -5,6 +5,7 @@
 
 #include "entry/ResponseGridRules.h"
 #include "presentation/PresentationTexts.h"
+#include "scoring/Paragraphs.h"
 #include "scoring/ReportBlocks.h"
 #include "scoring/Scoring.h"
 #include "shell/Cp1252.h"

@@ -1,3 +1,4 @@
+#include "app/qt/ProgramMenuActions.h"
 #include "clients/ClientFile.h"
 #include "clients/qt/frmClientInfo.h"
 #include "clients/qt/frmCourtHistory.h"
@@ -26,6 +27,7 @@ protected:
         });
         QuestionDatabasePath = program.file("TARVOS.MDB");
         menu = std::make_unique<frmMainMenu>(QString::fromStdString(program.path()));
+        menu->SetActions(ProgramMenuActions());
     }
     // The main menu shows `clients` and has the keyboard.
     void OpenMenu(const std::vector<ClientRecord>& clients) {
@@ -41,7 +43,7 @@ protected:
         RegistrationWindowTest::TearDown();
     }
 
-    static void Cancel(EntryDialog* window) {
+    static void Cancel(TarvosDialog* window) {
         window->cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
         KeyToFocus(Qt::Key_Return);
     }
@@ -113,7 +115,7 @@ protected:
             EXPECT_FALSE(m->cmdMenuChoice[2]->isEnabled());
             EXPECT_EQ(FocusName(), "cmdMenuChoice_1");
             EXPECT_EQ(
-                m->MsgPanel->text(),
+                m->msgPanel->text(),
                 "Paper-Pencil Presentation. Manually enter test information from completed answer sheet.");
             if (cancelAt == "frmSelectEntryMethod") {
                 KeyToFocus(Qt::Key_Down);
