@@ -8,6 +8,18 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+namespace {
+AudioDeviceFactory g_factory;
+}
+
+std::unique_ptr<AudioDevice> NewAudioDevice() {
+    return g_factory ? g_factory() : std::make_unique<QtAudioDevice>();
+}
+
+void SetAudioDeviceFactory(AudioDeviceFactory factory) {
+    g_factory = std::move(factory);
+}
+
 QtAudioDevice::QtAudioDevice() = default;
 
 QtAudioDevice::~QtAudioDevice() = default;

@@ -1,7 +1,9 @@
 #pragma once
 // A sound output for tests: records what it was asked to play, plays nothing.
+#include "platform/QtAudioDevice.h"
 #include "presentation/AudioDevice.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,3 +21,9 @@ public:
     // As the real output does when a file it was given turns out unplayable.
     void Fail(int number, const std::string& description) const { ReportError(number, description); }
 };
+
+// A valid RIFF/WAVE file of `ms` milliseconds of silence (16 kHz mono).
+std::string SilentWave(int ms = 50);
+
+// A factory that hands `fake` itself (still owned by the test) to every test window.
+AudioDeviceFactory Lend(FakeAudioDevice& fake);

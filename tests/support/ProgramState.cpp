@@ -2,14 +2,15 @@
 
 #include "clients/ClientFile.h"
 #include "clients/ClientInfoRules.h"
+#include "clients/DataDrive.h"
 #include "entry/MarkReading.h"
 #include "platform/NumLock.h"
+#include "platform/QtAudioDevice.h"
 #include "platform/SingleInstance.h"
 #include "platform/Volumes.h"
 #include "scoring/ReportOptions.h"
 #include "scoring/Scoring.h"
 #include "shell/Clock.h"
-#include "clients/DataDrive.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/SettingsProfile.h"
@@ -42,6 +43,7 @@ void ResetProgramState() {
     SetProgramVolumes(nullptr);
     SetProgramNumLock(nullptr);
     SetSingleInstanceFactory({});
+    SetAudioDeviceFactory({});
 
     SetEndProgramHandler({});
     ResetProgramEnded();

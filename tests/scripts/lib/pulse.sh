@@ -3,11 +3,13 @@
 #   pulse_start DIR         starts the server under DIR (its own runtime folder and home); returns 1 when
 #                           it cannot start. Exports PULSE_SERVER for the programs started afterwards.
 #   pulse_record FILE       records the sink's monitor into FILE (WAV, 16 kHz mono) until pulse_stop_recording
+#   pulse_record_more FILE S waits until the recording in FILE has grown by S more seconds
 #   pulse_stop_recording
 #   pulse_stop              ends the recording and the server
 #   sound_seconds FILE      seconds from the first to the last sound in FILE (0 for silence)
 #   sound_onset FILE        seconds of silence before the first sound in FILE
 #   sound_rms FILE FROM LEN the RMS level of FILE from FROM seconds for LEN seconds
+#   sound_start/sound_end FILE FROM TO  the first/last tenth of a second with sound between FROM and TO
 pulse_dir= pulse_pid= parec_pid=
 
 pulse_start() {
@@ -45,6 +47,16 @@ pulse_record() {
     return 1
 }
 
+# Waits until the recording has grown by $1 more seconds, so that all that was played is in it.
+pulse_record_more() {
+    local file=$1 want
+    want=$(($(stat -c %s "$file") + ${2%.*} * 32000))
+    for _ in $(seq 200); do
+        [ "$(stat -c %s "$file")" -ge "$want" ] && return 0
+        sleep 0.05
+    done
+}
+
 pulse_stop_recording() {
     [ -n "$parec_pid" ] && kill -INT "$parec_pid" 2> /dev/null && wait "$parec_pid" 2> /dev/null
     parec_pid=
@@ -77,3 +89,21 @@ sound_onset() {
     awk -v a="$total" -v b="$(soxi -D "$trimmed" 2> /dev/null || echo "$total")" 'BEGIN { printf "%.3f\n", a - b }'
     rm -f "$trimmed"
 }
+
+# The first and the last tenth of a second from FROM to TO seconds of FILE (a recording still being
+# written) whose level is above silence; empty when there is none.
+sound_start() { sound_spans "$@" | head -1; }
+sound_end() { sound_spans "$@" | tail -1; }
+sound_spans() {
+    local copy
+    copy=$(mktemp --suffix=.wav)
+    cp "$1" "$copy"
+    for t in $(seq "$2" 0.1 "$3"); do
+        sox --ignore-length "$copy" -n trim "$t" 0.1 stat 2>&1 |
+            awk -v t="$t" '/RMS +amplitude/ && $3 > 0.005 { print t }'
+    done
+    rm -f "$copy"
+}
+
+# Seconds of sound (in tenths) from FROM to TO seconds of FILE.
+sound_amount() { sound_spans "$@" | wc -l | awk '{ printf "%.1f\n", $1 / 10 }'; }
