@@ -4,6 +4,7 @@
 # cuts them off: what reaches the sink lasts about 5 s plus the item's voice, not the instructions'
 # minute.
 # A damaged sound file gives one "Sound Error"; a missing one and a text file named .wav give nothing.
+# Without a sound server the output is off.
 set -uo pipefail
 build=$(cd "$1" && pwd)
 . "$(dirname "$0")/lib/pulse.sh"
@@ -52,4 +53,7 @@ out=$("$player" "$tmp/snd" English 0 missing.wav 100 text.wav 100 bad.wav 100 ba
 [ "$(grep -c "Sound Error" <<< "$out")" = 1 ] || fail "expected one Sound Error, got: $out"
 grep -q "Sound Error: Error 30001:The sound file \"$tmp/snd/TARVOS/sound/English/bad.wav\"" <<< "$out" ||
     fail "the Sound Error does not name the file: $out"
+# No sound server at all: the output reports no device, and asking for sounds does nothing.
+out=$(PULSE_SERVER=unix:$tmp/none "$player" "$build" English 0 Q001.wav 200 2> /dev/null)
+[ "$out" = "audio off" ] || fail "without a sound server: $out"
 echo "ok"
