@@ -18,7 +18,7 @@ bool SilentFailure(int number) {
     case 57: // device I/O error
     case 68: // device unavailable
     case 70: // permission denied: the file cannot be read
-    case 75: // path/file access error
+    case 75: // path/file access error: not a file at all
     case 76: // path not found
         return true;
     default:
@@ -28,14 +28,22 @@ bool SilentFailure(int number) {
 
 // Reads the first bytes of `path` and its size.
 FileError ReadHead(const std::string& path, std::string& head, std::uint64_t& size) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a named pipe given a sound's name must not stop the test.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return FileErrorFromErrno(errno, path);
     struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return FileErrorFromErrno(err, path);
+    }
+    if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return MakeFileError(75, path); // a device, pipe or socket: no sound file
+    }
     head.assign(WaveHeaderBytes, '\0');
-    ssize_t got = -1;
-    if (::fstat(fd, &st) == 0)
-        got = ::read(fd, head.data(), head.size());
+    const ssize_t got = ::read(fd, head.data(), head.size());
     const int err = errno;
     ::close(fd);
     if (got < 0)

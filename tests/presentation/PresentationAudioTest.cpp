@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace {
@@ -93,13 +94,14 @@ TEST_F(PresentationAudioTest, PlaysWaveFilesAndSilentlySkipsWhatIsNoSound) {
     Put("Q001.wav", Wave());
     Put("text.wav", "This file is named .wav but holds text.");
     std::filesystem::create_directories(Folder() + "/folder.wav");
+    ASSERT_EQ(::mkfifo((Folder() + "/pipe.wav").c_str(), 0600), 0);
     audio.InitAudio();
     ASSERT_TRUE(audio.AudioOn());
-    for (const char* name : {"Q001.wav", "", "missing.wav", ".wav", "text.wav", "Q001.wav"})
+    for (const char* name : {"Q001.wav", "", "missing.wav", ".wav", "text.wav", "pipe.wav", "Q001.wav"})
         audio.PlayAudio(name);
     audio.StopAudio();
     EXPECT_EQ(device.calls, (std::vector<std::string>{"stop", "play Q001.wav", "stop", "stop", "stop", "stop",
-                                                      "stop", "play Q001.wav", "stop"}))
+                                                      "stop", "stop", "play Q001.wav", "stop"}))
         << "every request cuts off the sound before";
     EXPECT_TRUE(errors.empty()) << errors.front();
 

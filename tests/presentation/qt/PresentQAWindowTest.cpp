@@ -19,6 +19,8 @@
 #include <filesystem>
 #include <memory>
 
+using namespace std::string_literals;
+
 namespace {
 using Screen = PresentationSequence::Screen;
 using Strings = std::vector<std::string>;
@@ -186,7 +188,9 @@ TEST_F(PresentQAWindowTest, F10EscapeAndTheCloseBoxAndLeavingOnEachScreen) {
     }
 }
 
-TEST_F(PresentQAWindowTest, SpanishTextsAndATestWithoutSoundDevice) {
+TEST_F(PresentQAWindowTest, SpanishTextsASoundErrorOnceAndATestWithoutSoundDevice) {
+    const std::string damaged = "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x55\0\1\0"s + std::string(12, '\0');
+    program.write("TARVOS/sound/Spanish/A1.wav", damaged);
     Open("Spanish");
     EXPECT_EQ(window->windowTitle(), "Presentación de preguntas");
     EXPECT_EQ(Status(), "Oprima la tecla «Enter» para seguir.");
@@ -194,7 +198,18 @@ TEST_F(PresentQAWindowTest, SpanishTextsAndATestWithoutSoundDevice) {
     ToItem();
     KeyToFocus(Qt::Key_Down);
     EXPECT_EQ(Status(), "Ilumine la respuesta que usted escoja y luego oprima la tecla «Enter».");
+    KeyToFocus(Qt::Key_Up);
+    KeyToFocus(Qt::Key_Down); // the damaged answer voice again: no second message
+    EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Sound Error");
+    EXPECT_EQ(messages[0].buttonsAndIcon, vbOKOnly | vbCritical);
+    EXPECT_TRUE(
+        messages[0].text.startsWith(QStringLiteral("Error 30001:The sound file \"") +
+                                    QString::fromStdString(program.file("TARVOS/sound/Spanish/A1.wav"))))
+        << messages[0].text.toStdString();
     window.reset();
+    messages.clear();
 
     device.calls.clear();
     device.present = false;
