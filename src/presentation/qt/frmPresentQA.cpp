@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -251,9 +252,12 @@ bool frmPresentQA::eventFilter(QObject* watched, QEvent* event) {
     return TarvosDialog::eventFilter(watched, event);
 }
 
+// A text box draws its text on the palette's Base colour, not the window colour.
 void frmPresentQA::PaintQuestion(bool focused) {
-    SetBackColor(txtQuestion, focused ? PanelFocused : PanelNormal);
-    SetForeColor(txtQuestion, focused ? TextBlack : TextWhite);
+    QPalette p = txtQuestion->palette();
+    p.setColor(QPalette::Base, ColorFromBgr(focused ? PanelFocused : PanelNormal));
+    p.setColor(QPalette::Text, ColorFromBgr(focused ? TextBlack : TextWhite));
+    txtQuestion->setPalette(p);
 }
 
 void frmPresentQA::SetAnswerBold(int index, bool bold) {

@@ -104,10 +104,14 @@ TEST_F(PresentQAWindowTest, AWholeTestByKeyboardIsHeardItemByItemAndStoredOnce) 
     KeyToFocus(Qt::Key_Tab); // Tab as Enter: the section 1 instructions
     KeyToFocus(Qt::Key_Return);
     EXPECT_EQ(FocusName(), "txtQuestion");
+    EXPECT_EQ(window->txtQuestion->palette().color(QPalette::Base), ColorFromBgr(PanelFocused));
     EXPECT_EQ(window->txtQuestion->toPlainText(), "1. English item 1");
     EXPECT_FALSE(window->cmdMenuChoice[2]->isVisible());
     KeyToFocus(Qt::Key_Down);
     EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+    EXPECT_EQ(window->txtQuestion->palette().color(QPalette::Text), ColorFromBgr(TextWhite));
+    EXPECT_EQ(window->sspMenuChoice[0]->palette().color(QPalette::Window), ColorFromBgr(PanelFocused));
+    EXPECT_TRUE(window->txtButtonText[0]->font().bold());
     EXPECT_EQ(Status(), "Press Enter to select this answer. Press Tab or Arrows to hear question again.");
     KeyToFocus(Qt::Key_Down);
     KeyToFocus(Qt::Key_Down); // past the last answer: back to the question, which speaks again
