@@ -370,6 +370,9 @@ FileError LoadItemTable(const QuestionDatabase& db, const std::string& table,
     std::vector<ItemRecord> loaded;
     for (; !rs.IsEOF(); (void)rs.MoveNext()) {
         const long record = static_cast<long>(loaded.size()) + 1;
+        if (record > ItemCount)
+            return DbError(ItemTableInvalid, db.path(),
+                           where + "holds more than " + std::to_string(ItemCount) + " records.");
         ItemRecord item;
         std::string id;
         (void)rs.Text("ID", id);
@@ -391,6 +394,10 @@ FileError LoadItemTable(const QuestionDatabase& db, const std::string& table,
             (void)rs.Field("ANSWER" + std::to_string(i + 1), item.Answers[i]);
             (void)rs.Field("ChoiceAudio" + std::to_string(i + 1), item.ChoiceAudio[i]);
         }
+        if (!AnswerPresent(item.Answers[0]) || !AnswerPresent(item.Answers[1]))
+            return DbError(ItemTableInvalid, db.path(),
+                           where + "has no answers for item " + std::to_string(value) +
+                               " (each item needs at least ANSWER1 and ANSWER2).");
         loaded.push_back(std::move(item));
     }
     if (loaded.size() < static_cast<std::size_t>(ItemCount))
@@ -423,4 +430,31 @@ std::string AudioFileName(const std::string& soundPath, const std::string& table
 
 std::string AudioRequestName(const FieldValue& stem) {
     return std::string(TrimBlanks(stem.value_or(""))) + ".wav";
+}
+
+FileError ListPresentationLanguages(const std::string& path, std::vector<std::string>& languages) {
+    languages.clear();
+    QuestionDatabase db;
+    FileError err = db.Open(path);
+    if (err.ok())
+        err = LanguageTables(db, languages);
+    (void)db.Close();
+    if (err.ok() && languages.empty())
+        return DbError(NoPresentationLanguage, path,
+                       "No presentation language is installed: the question database " + Quoted(path) +
+                           " holds no \"English\" or \"Spanish\" item table. Install Tarvos again.");
+    return err;
+}
+
+FileError LoadPresentationItems(const std::string& path, const std::string& language,
+                                std::vector<ItemRecord>& items) {
+    items.clear();
+    QuestionDatabase db;
+    FileError err = db.Open(path);
+    if (err.ok())
+        err = LoadItemTable(db, language, items);
+    (void)db.Close();
+    if (!err.ok())
+        items.clear();
+    return err;
 }

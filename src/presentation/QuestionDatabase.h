@@ -7,7 +7,8 @@
 //   3024 file not found; 3051 not an SQLite database (a Jet file, say), a folder, no permission, or
 //   already opened by another user; 3078 table not found; 3265 field not found; 3021 no current
 //   record; 3020 update without edit; 3027 read-only; 3049 the engine failed reading or writing;
-//   ItemTableInvalid an item table that is not 149 records with IDs 1..149 in order.
+//   ItemTableInvalid an item table that is not 149 records with IDs 1..149 in order, each with at least
+//   two answers; NoPresentationLanguage no "English" or "Spanish" table.
 #include "clients/ClientRecord.h"
 #include "shell/FileError.h"
 #include "shell/FileNames.h"
@@ -30,6 +31,7 @@ constexpr int DbCannotOpen = 3051;
 constexpr int DbTableNotFound = 3078;
 constexpr int DbFieldNotFound = 3265;
 constexpr int ItemTableInvalid = 3500;
+constexpr int NoPresentationLanguage = 3501;
 
 using FieldValue = std::optional<std::string>; // nullopt = Null
 
@@ -127,12 +129,21 @@ struct ItemRecord {
 extern const std::array<const char*, 13> ItemFieldNames;
 
 // Reads language table `table` with "Select * from [table]" and checks it: every item field present,
-// exactly 149 records whose IDs are 1..149 in record order. On failure `items` is left empty.
+// exactly 149 records whose IDs are 1..149 in record order, each with ANSWER1 and ANSWER2. On failure
+// `items` is left empty.
 [[nodiscard]] FileError LoadItemTable(const QuestionDatabase& db, const std::string& table,
                                       std::vector<ItemRecord>& items);
 
 // The tables named exactly "English" or "Spanish" (case included), in table order.
 [[nodiscard]] FileError LanguageTables(const QuestionDatabase& db, std::vector<std::string>& languages);
+
+// Opens the database file `path`, lists its language tables and closes it again. A database without
+// a language table fails with NoPresentationLanguage.
+[[nodiscard]] FileError ListPresentationLanguages(const std::string& path,
+                                                  std::vector<std::string>& languages);
+// Opens the database file `path`, reads and checks the item table of `language` and closes it again.
+[[nodiscard]] FileError LoadPresentationItems(const std::string& path, const std::string& language,
+                                              std::vector<ItemRecord>& items);
 
 // True when an answer text counts as present (not Null, at least one character).
 bool AnswerPresent(const FieldValue& answer);

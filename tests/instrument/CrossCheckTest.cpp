@@ -4,6 +4,7 @@
 #include "ShippedInstrument.h"
 
 #include "entry/ResponseGridRules.h"
+#include "presentation/PresentationTexts.h"
 #include "scoring/Paragraphs.h"
 #include "scoring/ReportBlocks.h"
 #include "scoring/Scoring.h"
@@ -175,4 +176,15 @@ TEST(ShippedParagraphs, EveryScaleHasAParagraphForEveryRangeTheReportLooksUp) {
         ADD_FAILURE() << failure.what();
     }
     checkLines(out.bytes(), 7, InvalidNoticeFileName);
+}
+
+// The voice files are spoken from the instruction source; the screen must show the same words.
+TEST(ShippedDatabase, InstructionsOnScreenAreTheWordsTheVoiceSpeaks) {
+    for (const char* language : {"English", "Spanish"})
+        for (int k = 0; k <= 3; ++k) {
+            std::string spoken;
+            for (const auto& line : InstructionLines(language, "[Inst" + std::to_string(k) + "]"))
+                spoken += (spoken.empty() ? "" : "\n") + line;
+            EXPECT_EQ(InstructionText(k, language), spoken) << language << " Inst" << k;
+        }
 }

@@ -107,6 +107,13 @@ TEST_F(QuestionDatabaseTest, TablesListInCreationOrderAndLanguagesMatchExactly) 
         EXPECT_EQ(names, tables);
         ASSERT_TRUE(LanguageTables(db, offered).ok());
         EXPECT_EQ(offered, languages);
+        db.Close();
+        // The language window's listing opens and closes the file itself; none is a failure naming it.
+        const FileError listed = ListPresentationLanguages(path, offered);
+        EXPECT_EQ(offered, languages);
+        EXPECT_EQ(listed.number, languages.empty() ? NoPresentationLanguage : 0);
+        EXPECT_EQ(listed.ok() || listed.description.find(path) != std::string::npos, true)
+            << listed.description;
     }
 }
 
@@ -201,7 +208,8 @@ TEST_F(QuestionDatabaseTest, ItemTablesAreCheckedForCountRangeOrderAndFields) {
     outside[9] = 150;
     Sql(file, ItemRows("English", Ids(1, 149)) + ItemRows("Short", Ids(1, 148)) +
                   ItemRows("Swapped", swapped) + ItemRows("Outside", outside) + ItemRows("Zero", {0}) +
-                  ItemRows("Long", Ids(1, 150)) +
+                  ItemRows("Long", Ids(1, 150)) + ItemRows("NoAnswers", Ids(1, 149)) +
+                  "UPDATE NoAnswers SET ANSWER2 = '' WHERE ID = 7;" +
                   "CREATE TABLE NoAudio5 (ID, TestQuestion, QuestionAudio, ANSWER1, ANSWER2, ANSWER3, "
                   "ANSWER4, ANSWER5,"
                   " ChoiceAudio1, ChoiceAudio2, ChoiceAudio3, ChoiceAudio4);");
@@ -217,11 +225,9 @@ TEST_F(QuestionDatabaseTest, ItemTablesAreCheckedForCountRangeOrderAndFields) {
     EXPECT_EQ(items[0].ChoiceAudio[1], std::optional<std::string>("A2"));
 
     const std::vector<std::pair<std::string, std::string>> faults = {
-        {"Short", "148 records, fewer than 149"},
-        {"Swapped", "record 5 has ID 6"},
-        {"Outside", "outside 1..149 in record 10"},
-        {"Zero", "outside 1..149 in record 1"},
-        {"Long", "outside 1..149 in record 150"}};
+        {"Short", "148 records, fewer than 149"},   {"Swapped", "record 5 has ID 6"},
+        {"Outside", "outside 1..149 in record 10"}, {"Zero", "outside 1..149 in record 1"},
+        {"Long", "more than 149 records"},          {"NoAnswers", "no answers for item 7"}};
     for (const auto& [table, problem] : faults) {
         FileError e = LoadItemTable(db, table, items);
         EXPECT_EQ(e.number, ItemTableInvalid) << table;

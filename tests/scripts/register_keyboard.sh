@@ -34,7 +34,7 @@ shot() { e2e_shot "$1"; }
 wait_window Tarvos
 keys Return # "Add New Client" has the focus: "Edit Current Client" waits for a chosen client
 wait_window "Entry Method"
-keys Return # "Enter Test Data from Answer Sheet"
+keys Down Return # "Enter Test Data from Answer Sheet", below "Administer Test to Client"
 wait_window "Client Information"
 enter_fields "Robin Ortiz" 555-12-3456 27 1 3 11 1 03/15/1999
 shot client-information

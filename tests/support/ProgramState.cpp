@@ -6,6 +6,7 @@
 #include "entry/MarkReading.h"
 #include "platform/CupsPrinter.h"
 #include "platform/NumLock.h"
+#include "platform/QtAudioDevice.h"
 #include "platform/SingleInstance.h"
 #include "platform/Volumes.h"
 #include "scoring/ReportOptions.h"
@@ -44,6 +45,7 @@ void ResetProgramState() {
     SetProgramNumLock(nullptr);
     SetProgramReportPrinter(nullptr);
     SetSingleInstanceFactory({});
+    SetAudioDeviceFactory({});
 
     SetEndProgramHandler({});
     ResetProgramEnded();

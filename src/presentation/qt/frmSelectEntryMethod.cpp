@@ -2,8 +2,11 @@
 
 #include "clients/qt/RunRegistration.h"
 #include "entry/qt/frmNewEntry.h"
+#include "presentation/qt/OnscreenTest.h"
 #include "shell/qt/MsgPanel.h"
+#include "supervisor/qt/SecretCode.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,8 +20,8 @@ const char* const HelpTexts[4] = {
     "Paper-Pencil Presentation. Manually enter test information from completed answer sheet.",
     "Optical Scanner Presentation. Scan completed answer sheet.",
     "Cancel. Do not enter a new client. Return to Main Menu."};
-// The onscreen test (0) and the scanner (2) are not part of this build yet.
-constexpr std::array<bool, 4> ChoiceBuilt = {false, true, false, true};
+// The scanner (2) is not part of this build yet.
+constexpr std::array<bool, 4> ChoiceBuilt = {true, true, false, true};
 } // namespace
 
 frmSelectEntryMethod::frmSelectEntryMethod(QWidget* parent)
@@ -68,7 +71,21 @@ void frmSelectEntryMethod::cmdMenuChoice_Click(int index) {
     if (m_choosing)
         return;
     m_choosing = true;
-    if (index == 1) {
+    if (index == 0) {
+        // Once the client has seen the test, only the secret code leads back to the main menu and its
+        // list of clients.
+        bool presented = false;
+        RunRegistration(this, RegistrationKind::NewClient,
+                        {.answersFirst = {}, .answers = [this, &presented](QWidget* parent) {
+                             fraSelectMethod->hide();
+                             frBlank->show();
+                             return RunOnscreenTest(parent, msgPanel, presented);
+                         }});
+        QApplication::processEvents();
+        if (presented)
+            while (!AskSecretCode()) {
+            }
+    } else if (index == 1) {
         fraSelectMethod->hide();
         frBlank->show();
         RunRegistration(this, RegistrationKind::NewClient,

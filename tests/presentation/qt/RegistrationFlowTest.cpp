@@ -111,9 +111,13 @@ protected:
 
     void AddNewClient(const QString& cancelAt) {
         WhenModal<frmSelectEntryMethod>([cancelAt](frmSelectEntryMethod* m) {
-            EXPECT_FALSE(m->cmdMenuChoice[0]->isEnabled());
+            EXPECT_TRUE(m->cmdMenuChoice[0]->isEnabled());
             EXPECT_FALSE(m->cmdMenuChoice[2]->isEnabled());
-            EXPECT_EQ(FocusName(), "cmdMenuChoice_1");
+            EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+            EXPECT_EQ(
+                m->msgPanel->text(),
+                "Onscreen Presentation. Enter client information then present the test on the computer.");
+            KeyToFocus(Qt::Key_Down); // "Enter Test Data from Answer Sheet"
             EXPECT_EQ(
                 m->msgPanel->text(),
                 "Paper-Pencil Presentation. Manually enter test information from completed answer sheet.");

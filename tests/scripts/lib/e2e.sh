@@ -12,6 +12,9 @@
 #   e2e_wait_exit                  wait until the program has ended; its exit status in $E2E_RC
 #   e2e_shot NAME                  a screenshot of the screen into $E2E_SHOTS (when a grabber exists)
 #   e2e_fail MESSAGE               "FAIL: MESSAGE", the program's output, and exit 1
+#   e2e_keys KEY...                xdotool keys to the window with the keyboard, 40 ms apart
+#   e2e_type TEXT                  types TEXT there
+#   e2e_enter_fields VALUE...      types each VALUE followed by Enter
 # E2E_TIMEOUT (seconds, default 60) bounds every wait; a busy machine only makes the waits longer.
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-60}
@@ -112,4 +115,14 @@ e2e_shot() {
     elif command -v xwd > /dev/null; then
         xwd -root -silent -out "$E2E_SHOTS/$1.xwd"
     fi
+}
+
+e2e_keys() { xdotool key --delay 40 "$@"; }
+e2e_type() { xdotool type --delay 30 "$1"; }
+e2e_enter_fields() {
+    local v
+    for v in "$@"; do
+        e2e_type "$v"
+        e2e_keys Return
+    done
 }

@@ -1,0 +1,174 @@
+// "Administer Test to Client" from the entry-method window: client information, court history, the
+// language, the confirmation, the test and the secret code; and every way it stops early, each
+// leaving the client file, the count and the current client as they were.
+#include "PresentationFixture.h"
+#include "clients/ClientFile.h"
+#include "presentation/PresentationSequence.h"
+#include "presentation/qt/frmPresentQA.h"
+#include "presentation/qt/frmSelectEntryMethod.h"
+#include "presentation/qt/frmSelectLanguage.h"
+#include "shell/RunState.h"
+#include "shell/qt/MsgPanel.h"
+#include "shell/qt/frmMyInputBox.h"
+#include "support/ModalHelper.h"
+#include "support/RegistrationFixture.h"
+
+#include <QPushButton>
+#include <QtTest/QTest>
+
+namespace {
+// The client windows by name (their headers and the question database's cannot share a file).
+void WhenWindow(const char* name, std::function<void()> action) {
+    WhenModalWidget(
+        name, [name](QWidget* w) { return w->objectName() == name; }, [action](QWidget*) { action(); }, 5000);
+}
+
+class OnscreenRegistrationTest : public RegistrationWindowTest {
+protected:
+    void SetUp() override {
+        RegistrationWindowTest::SetUp();
+        QuestionDatabasePath = program.file("TARVOS.MDB");
+        SoundPath = program.path();
+        WriteVoices(program);
+        SetAudioDeviceFactory(Lend(device));
+        UseClients({SampleClient("Existing One"), SampleClient("Existing Two")});
+        CurrentClient = 2;
+        before = FileBytes();
+    }
+    void TearDown() override {
+        SetAudioDeviceFactory({});
+        RegistrationWindowTest::TearDown();
+    }
+
+    // Registers through the court history, then runs `then` (armed on the next modal window).
+    void Register(const std::function<void()>& then) {
+        WhenModal<frmSelectEntryMethod>([then](frmSelectEntryMethod* m) {
+            EXPECT_TRUE(m->cmdMenuChoice[0]->isEnabled());
+            EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+            WhenWindow("frmClientInfo", [then] {
+                for (const char* v : {"Dee Four", "987-65-4321", "29", "2", "1", "12", "3", "07/04/1997"})
+                    TypeEnter(v);
+                WhenWindow("frmCourtHistory", [then] {
+                    for (const char* v : {"19", "1", "2", "0", "3", "1", "0", "1", "0", "8"})
+                        TypeEnter(v);
+                    then();
+                    KeyToFocus(Qt::Key_Return);
+                });
+                KeyToFocus(Qt::Key_Return);
+            });
+            KeyToFocus(Qt::Key_Return);
+        });
+        frmSelectEntryMethod method;
+        method.exec();
+    }
+    // The secret code: a wrong one first, then the right one.
+    static void ArmSecretCode(int* asked) {
+        WhenModal<frmMyInputBox>([asked](frmMyInputBox*) {
+            ++*asked;
+            TypeToFocus(*asked == 1 ? "x" : "k");
+            if (*asked == 1)
+                ArmSecretCode(asked);
+            KeyToFocus(Qt::Key_Return);
+            KeyToFocus(Qt::Key_Return);
+        });
+    }
+    // Takes the test by keyboard with answer `index` + 1 throughout, or leaves it after `leaveAfter` answers.
+    static void ArmTest(const std::string& caption, int index, int leaveAfter, int* secretCodes) {
+        WhenModal<frmPresentQA>([=](frmPresentQA* t) {
+            EXPECT_EQ(t->windowTitle().toStdString(), caption);
+            int answered = 0;
+            while (t->isVisible()) {
+                if (answered == leaveAfter) {
+                    ArmSecretCode(secretCodes);
+                    KeyToFocus(Qt::Key_F10, Qt::AltModifier | Qt::ShiftModifier);
+                    break;
+                }
+                if (t->Sequence().Shown() != PresentationSequence::Screen::Questions) {
+                    KeyToFocus(Qt::Key_Return);
+                    continue;
+                }
+                for (int i = 0; i <= index; ++i)
+                    KeyToFocus(Qt::Key_Down);
+                if (++answered == 149)
+                    ArmSecretCode(secretCodes);
+                KeyToFocus(Qt::Key_Return);
+            }
+        });
+    }
+
+    TempDir program;
+    FakeAudioDevice device;
+    std::string before;
+};
+
+TEST_F(OnscreenRegistrationTest, ACompletedTestInSpanishIsStoredCountedAndClosedByTheSecretCode) {
+    WriteLanguages(program.file("TARVOS.MDB"), {"English", "Spanish"});
+    int secretCodes = 0;
+    Register([&] {
+        WhenModal<frmSelectLanguage>([&](frmSelectLanguage* l) {
+            EXPECT_EQ(l->cmdMenuChoice[0]->text(), "English");
+            EXPECT_EQ(l->cmdMenuChoice[1]->text(), "Spanish");
+            EXPECT_FALSE(l->cmdMenuChoice[2]->isVisible());
+            EXPECT_EQ(l->msgPanel->text(), "Present in English");
+            KeyToFocus(Qt::Key_Down);
+            ArmTest("Presentación de preguntas", 1, -1, &secretCodes);
+            KeyToFocus(Qt::Key_Return);
+        });
+    });
+    EXPECT_EQ(secretCodes, 2) << "asked again until the right code was typed";
+    ASSERT_EQ(ClientCount, 3);
+    EXPECT_EQ(CurrentClient, 3);
+    EXPECT_EQ(FileBytes().substr(0, before.size()), before);
+    EXPECT_EQ(std::string(ClientTable[3].Responses.view()), std::string(149, '2'));
+    EXPECT_EQ(FileBytes().size(), before.size() + ClientRecordSize);
+    ASSERT_GE(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Press the Enter key to begin the test.");
+    EXPECT_EQ(messages[0].title, "Onscreen Presentation");
+    EXPECT_EQ(messages[0].buttonsAndIcon, vbOKOnly);
+}
+
+TEST_F(OnscreenRegistrationTest, StoppingBeforeTheEndWritesNothingAndKeepsTheCurrentClient) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> tables;
+        int items;
+        const char* message; // expected in the message before the test, or null
+        int leaveAfter;      // the test is left with Alt+Shift+F10 after this many answers
+        bool cancelLanguage;
+        int secretCodes;
+    };
+    const std::vector<Case> cases = {
+        {"no language table", {}, 149, "No presentation language is installed", -1, false, 0},
+        {"a short table", {"English"}, 148, "fewer than 149", -1, false, 0},
+        {"the language window cancelled", {"English", "Spanish"}, 149, nullptr, -1, true, 0},
+        {"left on the instructions", {"English"}, 149, nullptr, 0, false, 2},
+        {"left on item 40", {"English"}, 149, nullptr, 39, false, 2},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(program.file("TARVOS.MDB"));
+        WriteLanguages(program.file("TARVOS.MDB"), c.tables, c.items);
+        messages.clear();
+        int secretCodes = 0;
+        Register([&] {
+            if (c.cancelLanguage) {
+                WhenModal<frmSelectLanguage>([](frmSelectLanguage*) {
+                    KeyToFocus(Qt::Key_Up); // from the first language up to "Cancel Presentation"
+                    KeyToFocus(Qt::Key_Return);
+                });
+            } else if (c.leaveAfter >= 0) {
+                ArmTest("Question Presentation", 0, c.leaveAfter, &secretCodes);
+            }
+        });
+        EXPECT_EQ(FileBytes(), before) << c.what;
+        EXPECT_EQ(ClientCount, 2) << c.what;
+        EXPECT_EQ(CurrentClient, 2) << c.what;
+        EXPECT_EQ(secretCodes, c.secretCodes) << c.what;
+        if (c.message) {
+            ASSERT_EQ(messages.size(), 1u) << c.what;
+            EXPECT_NE(messages[0].text.indexOf(c.message), -1) << messages[0].text.toStdString();
+            EXPECT_NE(messages[0].text.indexOf(QString::fromStdString(program.file("TARVOS.MDB"))), -1)
+                << c.what;
+        }
+    }
+}
+} // namespace

@@ -1,0 +1,256 @@
+// The test window offscreen with a recording sound output: a whole test by keyboard, what is heard
+// and when, the notes, F10, the only ways out, Spanish, no sound device, and a save that fails.
+#include "PresentationFixture.h"
+#include "clients/ClientFile.h"
+#include "presentation/PresentationSequence.h"
+#include "presentation/qt/frmPresentQA.h"
+#include "shell/RunState.h"
+#include "shell/qt/Cp1252.h"
+#include "shell/qt/MsgPanel.h"
+#include "shell/qt/WindowHelpers.h"
+#include "support/FakeAudioDevice.h"
+#include "support/ModalHelper.h"
+#include "support/RegistrationFixture.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+using namespace std::string_literals;
+
+namespace {
+using Screen = PresentationSequence::Screen;
+using Strings = std::vector<std::string>;
+
+class PresentQAWindowTest : public RegistrationWindowTest {
+protected:
+    void SetUp() override {
+        RegistrationWindowTest::SetUp();
+        WriteLanguages(program.file("TARVOS.MDB"), {"English", "Spanish"});
+        QuestionDatabasePath = program.file("TARVOS.MDB");
+        SoundPath = program.path();
+        WriteVoices(program);
+        SetAudioDeviceFactory(Lend(device));
+        UseClients({SampleClient("Existing One")});
+        before = FileBytes();
+        // A new client's slot, filled by the client windows.
+        CurrentClient = 2;
+        ClientTable[2] = SampleClient("New Client");
+        ClientTable[2].Responses = std::string();
+    }
+    void TearDown() override {
+        window.reset();
+        SetAudioDeviceFactory({});
+        RegistrationWindowTest::TearDown();
+    }
+
+    void Open(const std::string& language) {
+        std::vector<ItemRecord> items;
+        ASSERT_TRUE(LoadPresentationItems(QuestionDatabasePath, language, items).ok());
+        window = std::make_unique<frmPresentQA>(nullptr, language, std::move(items));
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->Sequence().Shown() == Screen::Instructions; }));
+    }
+    Screen Shown() const { return window->Sequence().Shown(); }
+    int Item() const { return window->Sequence().CurrentItem()->ID; }
+    QString Status() const { return window->msgPanel->text(); }
+    // Enter through instruction screens until an item is on screen.
+    void ToItem() {
+        while (Shown() == Screen::Instructions)
+            KeyToFocus(Qt::Key_Return);
+    }
+    // Down to answer `index` + 1, then Enter.
+    void Answer(int index) {
+        ToItem();
+        for (int i = 0; i <= index; ++i)
+            KeyToFocus(Qt::Key_Down);
+        KeyToFocus(Qt::Key_Return);
+    }
+    void AnswerThrough(int last, int index = 0) {
+        while (window->isVisible() && !(Shown() == Screen::Questions && Item() > last) &&
+               !(Shown() == Screen::Instructions && Item() == last + 1)) {
+            if (Shown() == Screen::Questions)
+                Answer(index);
+            else
+                KeyToFocus(Qt::Key_Return);
+        }
+    }
+
+    // The new client's record with `responses`, as the client file holds it.
+    static std::string Stored(const std::string& responses) {
+        ClientRecord r = SampleClient("New Client");
+        r.Responses = responses;
+        return r.ToBytes();
+    }
+
+    TempDir program;
+    FakeAudioDevice device;
+    std::string before;
+    std::unique_ptr<frmPresentQA> window;
+};
+
+TEST_F(PresentQAWindowTest, AWholeTestByKeyboardIsHeardItemByItemAndStoredOnce) {
+    Open("English");
+    EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_GE(window->txtQuestion->font().pointSizeF(), 16.0);
+    EXPECT_EQ(device.Played(), Strings{"Inst0.wav"});
+    EXPECT_EQ(FocusName(), "txtInstructions");
+    EXPECT_EQ(Status(), "When ready press Enter to continue.");
+    KeyToFocus(Qt::Key_Tab); // Tab as Enter: the section 1 instructions
+    KeyToFocus(Qt::Key_Return);
+    EXPECT_EQ(FocusName(), "txtQuestion");
+    EXPECT_EQ(window->txtQuestion->palette().color(QPalette::Base), ColorFromBgr(PanelFocused));
+    EXPECT_EQ(window->txtQuestion->toPlainText(), "1. English item 1");
+    EXPECT_FALSE(window->cmdMenuChoice[2]->isVisible());
+    KeyToFocus(Qt::Key_Down);
+    EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+    EXPECT_EQ(window->txtQuestion->palette().color(QPalette::Text), ColorFromBgr(TextWhite));
+    EXPECT_EQ(window->sspMenuChoice[0]->palette().color(QPalette::Window), ColorFromBgr(PanelFocused));
+    EXPECT_TRUE(window->txtButtonText[0]->font().bold());
+    EXPECT_EQ(Status(), "Press Enter to select this answer. Press Tab or Arrows to hear question again.");
+    KeyToFocus(Qt::Key_Down);
+    KeyToFocus(Qt::Key_Down); // past the last answer: back to the question, which speaks again
+    EXPECT_EQ(FocusName(), "txtQuestion");
+    KeyToFocus(Qt::Key_Down);
+    KeyToFocus(Qt::Key_Up); // Up from the first answer: the question again
+    KeyToFocus(Qt::Key_Down);
+    KeyToFocus(Qt::Key_Down);
+    KeyToFocus(Qt::Key_Return); // item 1: "Two"
+    EXPECT_EQ(device.Played(), (Strings{"Inst0.wav", "Inst1.wav", "Q001.wav", "A1.wav", "A2.wav", "Q001.wav",
+                                        "A1.wav", "Q001.wav", "A1.wav", "A2.wav"}))
+        << "item 2's voice file is missing: silent";
+    Answer(0); // item 2; item 3's voice is a text file: silent too
+    Answer(0);
+    EXPECT_EQ(device.Played().back(), "Q004.wav");
+    AnswerThrough(149, 1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->Completed());
+    EXPECT_TRUE(Proceed);
+
+    // Every item from 4 on was heard once when it came on screen, right after the answer before it.
+    const Strings played = device.Played();
+    int heard = 0;
+    for (std::size_t k = 1; k < played.size(); ++k)
+        if (played[k][0] == 'Q' && played[k] != "Q001.wav") {
+            ++heard;
+            EXPECT_TRUE(played[k - 1][0] == 'A' || played[k - 1].rfind("Inst", 0) == 0) << k;
+        }
+    EXPECT_EQ(heard, 146);
+    const std::vector<MsgBoxCall> notes = {
+        {"You have completed this part of the test. Press Enter to continue.", vbOKOnly, "Presentation Note"},
+        {"You have completed this part of the test. Press Enter to continue.", vbOKOnly, "Presentation Note"},
+        {"You have completed the test. Thank you for your participation.\n\nPress Enter to continue.",
+         vbOKOnly, "Presentation Note"}};
+    EXPECT_EQ(messages, notes) << "no Sound Error for the missing or text voice files";
+
+    ASSERT_EQ(ClientCount, 2) << "the completed test counts the new client";
+    EXPECT_EQ(FileBytes(), before + Stored("2112" + std::string(145, '2')));
+}
+
+TEST_F(PresentQAWindowTest, F10EscapeAndTheCloseBoxAndLeavingOnEachScreen) {
+    Open("English");
+    KeyToFocus(Qt::Key_F10); // the instructions are on screen: nothing
+    KeyToFocus(Qt::Key_Escape);
+    window->close();
+    EXPECT_TRUE(window->isVisible()) << "Esc and the close box are no way out";
+    ToItem();
+    KeyToFocus(Qt::Key_F10);
+    EXPECT_EQ(BeepCount(), 1) << "F10 on item 1 only beeps";
+    EXPECT_EQ(Item(), 1);
+    Answer(1);
+    Answer(0);
+    ASSERT_EQ(Item(), 3);
+    KeyToFocus(Qt::Key_F10);
+    EXPECT_EQ(Item(), 2);
+    EXPECT_EQ(FocusName(), "txtQuestion");
+    KeyToFocus(Qt::Key_F10);
+    EXPECT_EQ(Item(), 1);
+    EXPECT_EQ(device.Played().back(), "Q001.wav");
+    EXPECT_EQ(window->Sequence().PresentedAnswer(1), 2);
+    Answer(0); // answered again: the last answer counts
+    EXPECT_EQ(window->Sequence().PresentedAnswer(1), 1);
+    KeyToFocus(Qt::Key_F4, Qt::AltModifier);
+    EXPECT_TRUE(window->isVisible());
+
+    // Alt+Shift+F10 on an item, on the general and on the section instructions: gone, nothing stored.
+    for (int at : {2, 0, 108}) {
+        if (at == 0 || at == 108) {
+            window.reset();
+            Open("English");
+        }
+        AnswerThrough(at);
+        KeyToFocus(Qt::Key_F10, Qt::AltModifier | Qt::ShiftModifier);
+        EXPECT_FALSE(window->isVisible()) << at;
+        EXPECT_FALSE(window->Completed());
+        EXPECT_EQ(ClientCount, 1);
+        EXPECT_EQ(FileBytes(), before);
+    }
+}
+
+TEST_F(PresentQAWindowTest, SpanishTextsASoundErrorOnceAndATestWithoutSoundDevice) {
+    const std::string damaged = "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x55\0\1\0"s + std::string(12, '\0');
+    program.write("TARVOS/sound/Spanish/A1.wav", damaged);
+    Open("Spanish");
+    EXPECT_EQ(window->windowTitle(), "Presentación de preguntas");
+    EXPECT_EQ(Status(), "Oprima la tecla «Enter» para seguir.");
+    EXPECT_EQ(window->txtInstructions->toPlainText().left(14), "Instrucciones\n");
+    ToItem();
+    KeyToFocus(Qt::Key_Down);
+    EXPECT_EQ(Status(), "Ilumine la respuesta que usted escoja y luego oprima la tecla «Enter».");
+    KeyToFocus(Qt::Key_Up);
+    KeyToFocus(Qt::Key_Down); // the damaged answer voice again: no second message
+    EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Sound Error");
+    EXPECT_EQ(messages[0].buttonsAndIcon, vbOKOnly | vbCritical);
+    EXPECT_TRUE(
+        messages[0].text.startsWith(QStringLiteral("Error 30001:The sound file \"") +
+                                    QString::fromStdString(program.file("TARVOS/sound/Spanish/A1.wav"))))
+        << messages[0].text.toStdString();
+    window.reset();
+    messages.clear();
+
+    device.calls.clear();
+    device.present = false;
+    Open("English");
+    ToItem();
+    KeyToFocus(Qt::Key_Down);
+    EXPECT_FALSE(window->AudioOn());
+    EXPECT_EQ(Status(), "Press Enter to select this answer.");
+    EXPECT_TRUE(device.calls.empty());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PresentQAWindowTest, AFailedSaveKeepsTheAnswersUntilARetrySucceeds) {
+    Open("English");
+    AnswerThrough(148);
+    ASSERT_EQ(Item(), 149);
+    std::filesystem::rename(data.file("DATA401.TRV"), data.file("away"));
+    int retries = 0;
+    SetMsgBoxResponder([&](const MsgBoxCall& call) {
+        messages.push_back(call);
+        if (call.buttonsAndIcon == (vbRetryCancel | vbCritical)) {
+            if (++retries == 2) // the disk is back for the second try
+                std::filesystem::rename(data.file("away"), data.file("DATA401.TRV"));
+            return static_cast<int>(vbRetry);
+        }
+        return static_cast<int>(vbOK);
+    });
+    Answer(3);
+    EXPECT_EQ(retries, 2);
+    const auto failure = std::find_if(messages.begin(), messages.end(), [](const MsgBoxCall& m) {
+        return m.buttonsAndIcon == (vbRetryCancel | vbCritical);
+    });
+    ASSERT_NE(failure, messages.end());
+    EXPECT_NE(failure->text.indexOf(QString::fromStdString(data.file("DATA401.TRV"))), -1)
+        << failure->text.toStdString();
+    EXPECT_TRUE(window->Completed());
+    EXPECT_EQ(ClientCount, 2) << "counted once, after the save";
+    EXPECT_EQ(FileBytes(), before + Stored(std::string(148, '1') + "4"));
+}
+} // namespace
