@@ -238,7 +238,7 @@ bool CheckListField(ClientField field, std::string_view text) {
     return ListEntryForText(field, TrimBlanks(text)).has_value();
 }
 
-std::string FieldValue(const ClientInfoValues& v, ClientField field) {
+std::string ClientFieldText(const ClientInfoValues& v, ClientField field) {
     switch (field) {
     case ClientField::Name:
         return v.Name;
@@ -263,7 +263,7 @@ std::string FieldValue(const ClientInfoValues& v, ClientField field) {
 LoadedFieldValues LoadedValuesOf(const ClientInfoValues& values) {
     LoadedFieldValues loaded;
     for (int i = 0; i < ClientFieldCount; ++i)
-        loaded[static_cast<std::size_t>(i)] = FieldValue(values, static_cast<ClientField>(i));
+        loaded[static_cast<std::size_t>(i)] = ClientFieldText(values, static_cast<ClientField>(i));
     return loaded;
 }
 

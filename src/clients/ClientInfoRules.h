@@ -77,7 +77,7 @@ FieldCheck CheckTextField(ClientField field, std::string_view text);
 bool CheckListField(ClientField field, std::string_view text);
 
 // The value of a field in LoadedValues form: texts as they are, list positions as decimal text.
-std::string FieldValue(const ClientInfoValues& values, ClientField field);
+std::string ClientFieldText(const ClientInfoValues& values, ClientField field);
 
 // The fields as loaded when an existing client's information is opened; empty for a new client.
 using LoadedFieldValues = std::array<std::optional<std::string>, ClientFieldCount>;

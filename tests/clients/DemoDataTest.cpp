@@ -32,7 +32,7 @@ TEST(DemoDataTest, EveryRecordPassesEveryFieldCheck) {
 
         const ClientInfoValues values = ClientInfoFromRecord(record);
         for (ClientField field : TextFields) {
-            const std::string text = FieldValue(values, field);
+            const std::string text = ClientFieldText(values, field);
             for (char c : text)
                 EXPECT_TRUE(FieldAcceptsChar(field, static_cast<unsigned char>(c)))
                     << FieldLabel(field) << " refuses '" << c << "' of " << text;
@@ -41,7 +41,7 @@ TEST(DemoDataTest, EveryRecordPassesEveryFieldCheck) {
             EXPECT_EQ(check.text, text) << FieldLabel(field);
         }
         for (ClientField field : {ClientField::Gender, ClientField::Race, ClientField::Marital}) {
-            const std::string code = FieldValue(values, field);
+            const std::string code = ClientFieldText(values, field);
             EXPECT_TRUE(code.size() == 1 && FieldAcceptsChar(field, static_cast<unsigned char>(code[0])) &&
                         CheckListField(field, code))
                 << FieldLabel(field) << " code " << code;

@@ -247,7 +247,7 @@ void frmClientInfo::RecordFieldChange(ClientField field) {
     if (!EditExisting)
         return;
     const auto change =
-        ::RecordFieldChange(field, FieldValue(ScreenValues(), field), m_loadedValues, EditCountNow);
+        ::RecordFieldChange(field, ClientFieldText(ScreenValues(), field), m_loadedValues, EditCountNow);
     if (change != FieldChange::LimitReached || !FieldWidget(field)->isEnabled())
         return;
     // The focus is still changing: show the message once it has settled.
