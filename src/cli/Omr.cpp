@@ -1,15 +1,12 @@
 // tarvos-cli omr IMAGE [--database FILE] [--today MM/DD/YYYY]
 // Reads the marks of a scanned answer sheet (100 dpi page image) with the layout of the question
 // database, writes the positions found into its "ScanItem" table as a scan does, and prints the values
-// the client windows would receive. Exit 0; 2 for bad arguments or an unreadable image or database;
-// 3 without an anchor box; 4 without a reference box.
+// the client windows would receive, then the records of doubtful marks. Exit codes as
+// cli/SheetOutput.h gives them; 2 also for bad arguments or an unreadable image.
 #include "cli/CliCommand.h"
-#include "clients/ClientFile.h"
-#include "entry/ScanItemDatabase.h"
-#include "entry/SheetFields.h"
+#include "cli/SheetOutput.h"
 #include "entry/qt/PageImage.h"
 #include "shell/Clock.h"
-#include "shell/ProgramFolder.h"
 
 #include <cstdio>
 #include <optional>
@@ -38,8 +35,8 @@ std::optional<OmrArguments> Parse(const std::vector<std::string>& args) {
             if (a == "--database") {
                 parsed.database = value;
             } else {
-                parsed.today = ParseDate(value);
-                if (!parsed.today || value.size() != 10)
+                parsed.today = ParseToday(value);
+                if (!parsed.today)
                     return std::nullopt;
             }
         } else if (a.empty() || a[0] == '-' || !parsed.image.empty()) {
@@ -53,59 +50,20 @@ std::optional<OmrArguments> Parse(const std::vector<std::string>& args) {
     return parsed;
 }
 
-void Print(const char* name, const std::string& value) {
-    std::printf("%s=%s\n", name, value.c_str());
-}
-
 int RunOmr(const std::vector<std::string>& args) {
     const std::optional<OmrArguments> parsed = Parse(args);
     if (!parsed)
         return Fail(std::string("usage: tarvos-cli ") + Usage);
     if (parsed->today)
         SetToday(*parsed->today);
-    const std::string database =
-        parsed->database.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB") : parsed->database;
+    const std::string database = parsed->database.empty() ? DefaultQuestionDatabase() : parsed->database;
 
     QString imageError;
     const std::optional<PreparedPage> page =
         LoadPreparedPage(QString::fromStdString(parsed->image), imageError);
     if (!page)
         return Fail(imageError.toStdString());
-
-    std::unique_ptr<ScanItemRecordset> items;
-    try {
-        items = ScanItemRecordset::Open(database);
-    } catch (const ScanItemDatabaseError& e) {
-        return Fail(e.what());
-    }
-
-    switch (RegisterSheet(*page)) {
-    case Registration::NoAnchorBox:
-        return Fail("Anchor Box not found", 3);
-    case Registration::NoReferenceBox:
-        return Fail("Reference Box not found", 4);
-    case Registration::Registered:
-        break;
-    }
-    const ScannedSheet sheet = ReadSheetFields(*items);
-    ResetScanState();
-    try {
-        items->Close();
-    } catch (const ScanItemDatabaseError& e) {
-        return Fail(e.what());
-    }
-
-    Print("SSN", sheet.SSN);
-    Print("Gender", sheet.Gender);
-    Print("Race", sheet.Race);
-    Print("Marital", sheet.Marital);
-    Print("DateOfBirth", sheet.DateOfBirth);
-    Print("Age", sheet.Age);
-    Print("Education", sheet.Education);
-    for (std::size_t k = 0; k < sheet.CourtHistory.size(); ++k)
-        Print(("CourtHistory" + std::to_string(k + 1)).c_str(), sheet.CourtHistory[k]);
-    Print("Responses", sheet.ScannedResponses);
-    return 0;
+    return ReportSheetScan(ReadAnswerSheet(*page, database));
 }
 
 const CliCommand omrCommand("omr", Usage, RunOmr);

@@ -49,3 +49,7 @@ FileError WriteSystemDBSetting() {
 std::string ReadPublisherCode() {
     return GetPrivateProfileString("Settings", "PublisherCode", "m", 2, SettingsPath());
 }
+
+std::string ReadScannerSetting() {
+    return GetPrivateProfileString("Options", "Scanner", "", PathBuffer, SettingsPath());
+}

@@ -23,3 +23,6 @@ std::string GetINISndPath();
 [[nodiscard]] FileError WriteSystemDBSetting();
 // [Settings] PublisherCode: the one-letter code of the report footer's publisher; default "m".
 std::string ReadPublisherCode();
+// [Options] Scanner: the SANE device to scan with (as `scanimage -L` names it); "" for the first
+// one found.
+std::string ReadScannerSetting();
