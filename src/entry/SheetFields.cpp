@@ -39,6 +39,8 @@ ScannedSheet ReadSheetFields(ScanItemCursor& items) {
         } catch (const ScanReadError& e) {
             if (sheet.unreadLocations++ == 0)
                 sheet.firstUnreadReason = "record " + std::to_string(record) + ": " + e.what();
+            if (FieldSequenceKind(record) == LocationKind::AnswerRow)
+                ++sheet.unreadAnswers;
             if (FieldSequenceKind(record) == LocationKind::ChoiceRow)
                 text = blank;
             else

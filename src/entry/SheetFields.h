@@ -29,6 +29,7 @@ struct ScannedSheet {
     std::string ScannedResponses;                         // one code per answer read, "0" = none
     std::vector<DoubtfulLocation> doubts;                 // locations to check against the paper
     int unreadLocations = 0;                              // locations whose record could not be read
+    int unreadAnswers = 0;                                // of them answer rows
     std::string firstUnreadReason;                        // why the first of them failed
 };
 

@@ -117,6 +117,7 @@ TEST_F(SheetReadingTest, FailedStoresAndUnreadableRecordsNeverShiftOrDropTheRead
     EXPECT_EQ(gapped.ScannedResponses, responses);
     EXPECT_EQ(gapped.CourtHistory[9], expected.CourtHistory[9].substr(0, 1) + "N");
     EXPECT_EQ(gapped.unreadLocations, 4);
+    EXPECT_EQ(gapped.unreadAnswers, 1);
     EXPECT_EQ(gapped.firstUnreadReason, "record 5: the field r holds no number");
 }
 
