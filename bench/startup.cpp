@@ -2,7 +2,7 @@
 // program's own start-up work) and as whole programs (process start, libraries, QApplication). The
 // splash animation is left out (its fixed length is not start-up work).
 #include "clients/ClientFile.h"
-#include "shell/DataDrive.h"
+#include "clients/DataDrive.h"
 #include "shell/ProgramFolder.h"
 #include "shell/qt/frmAbout.h"
 #include "shell/qt/frmMainMenu.h"
@@ -36,9 +36,9 @@ void PrepareFolders(const QString& root) {
     QDir(root).mkpath("program");
     QDir(root).mkpath("data");
     QFile::link(g_runtime->path(), root + "/runtime");
-    std::ofstream ini((root + "/program/trvtest.ini").toStdString(), std::ios::binary);
+    std::ofstream ini((root + "/program/" + SettingsFileName).toStdString(), std::ios::binary);
     ini << "[Path]\r\nFilePath=" << (root + "/data").toStdString() << "\r\n";
-    std::ofstream data((root + "/data/DATA401.TRV").toStdString(), std::ios::binary);
+    std::ofstream data((root + "/data/" + ClientFileName).toStdString(), std::ios::binary);
     ClientRecord r;
     r.Name = "Benchmark Client";
     r.Responses = std::string(ItemCount, '1');

@@ -1,6 +1,7 @@
 // A paragraph file and the notice file from arbitrary bytes, printed into a report with page breaks.
-#include "scoring/ReportBlocks.h"
+#include "scoring/Paragraphs.h"
 #include "scoring/ReportResult.h"
+#include "shell/FileNames.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,11 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     ReportWriter out;
     out.PageLine = static_cast<int16_t>(data[0] % 58);
     try {
-        PrintParagraphLines(out, bytes, "TRVV3VA.TXT", keys[data[0] % 6]);
+        PrintParagraphLines(out, bytes, ParagraphFileNames[1], keys[data[0] % 6]);
     } catch (const ReportFailure&) {
     }
     try {
-        PrintNoticeLines(out, bytes, "INVAL.TXT");
+        PrintNoticeLines(out, bytes, InvalidNoticeFileName);
     } catch (const ReportFailure&) {
     }
     return 0;

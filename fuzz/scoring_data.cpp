@@ -12,12 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ReportTextSet texts;
     try {
-        ParseReportTexts(bytes, "TRVV3RPT.TXT", texts);
+        ParseReportTexts(bytes, ReportTextFileName, texts);
     } catch (const ReportFailure&) {
     }
     ScoringTables = ScoringTableSet{};
     try {
-        ParseScoringTables(bytes, "TRVBR.TXT", ScoringTables);
+        ParseScoringTables(bytes, ScoringDataFileName, ScoringTables);
     } catch (const ReportFailure&) {
         return 0;
     }

@@ -12,7 +12,10 @@
 //
 // The database is written to FILE.tmp and renamed over FILE, so a failed build leaves the old one.
 // A problem in a source is reported as "file:line: problem" and fails the build (exit status 1).
+#include "clients/ClientRecord.h"
 #include "shell/Cp1252.h"
+#include "shell/FileIo.h"
+#include "shell/TrimBlanks.h"
 
 #include <algorithm>
 #include <array>
@@ -32,9 +35,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int ItemCount = 149;
-constexpr int LastTrueFalseItem = 108;
-constexpr int LastRatingItem = 139;
 constexpr int MaxAnswers = 5;
 
 struct Item {
@@ -70,19 +70,13 @@ private:
     int m_count = 0;
 };
 
-std::string TrimRight(std::string s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\r' || s.back() == '\t'))
-        s.pop_back();
-    return s;
-}
-
 bool ReadLines(const std::string& file, std::vector<std::string>& lines) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return false;
     std::string line;
     while (std::getline(in, line))
-        lines.push_back(TrimRight(line));
+        lines.emplace_back(TrimRightBlanks(line, " \r\t"));
     return true;
 }
 
@@ -411,9 +405,10 @@ void WriteScript(const std::string& dir, const Language& lang) {
     if (old && current.str() == text)
         return;
     fs::create_directories(dir);
-    const fs::path tmp = path.string() + ".tmp";
-    std::ofstream(tmp, std::ios::binary) << text;
-    fs::rename(tmp, path);
+    if (FileError err = WriteFileAtomically(path.string(), text); !err.ok()) {
+        std::cerr << "tarvos_mkdb: cannot write " << path.string() << ": " << err.description << "\n";
+        std::exit(2);
+    }
 }
 
 int Usage() {

@@ -5,6 +5,7 @@
 // so the demo reports show low, medium and high ranges rather than noise.
 // Usage: mkdemo DEMO-FOLDER SETTINGS-FILE SCORING-DESIGN
 #include "clients/ClientFile.h"
+#include "shell/FileIo.h"
 #include "shell/Profile.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ struct DemoClient {
 
 const DemoClient Clients[] = {
     {"Avery, Jordan",
-     "DC-20417",
+     "900-20-0417",
      1,
      1,
      1,
@@ -46,7 +47,7 @@ const DemoClient Clients[] = {
      {19, 1, 1, 0, 3, 1, 0, 1, 0, 10},
      {{"VA", 0.15}, {"AL", 0.08}, {"DG", 0.05}, {"VI", 0.05}, {"AS", 0.1}, {"AG", 0.12}}},
     {"Delgado, Marisol",
-     "DC-20433",
+     "900-20-0433",
      2,
      3,
      3,
@@ -58,7 +59,7 @@ const DemoClient Clients[] = {
      {24, 0, 1, 0, 1, 0, 0, 1, 0, 12},
      {{"VA", 0.2}, {"AL", 0.45}, {"DG", 0.1}, {"VI", 0.08}, {"AS", 0.15}, {"AG", 0.2}}},
     {"Whitfield, Curtis",
-     "DC-20459",
+     "900-20-0459",
      1,
      2,
      2,
@@ -70,7 +71,7 @@ const DemoClient Clients[] = {
      {16, 3, 3, 1, 8, 4, 1, 2, 3, 4},
      {{"VA", 0.25}, {"AL", 0.5}, {"DG", 0.4}, {"VI", 0.75}, {"AS", 0.7}, {"AG", 0.75}}},
     {"Nakamura, Erin",
-     "DC-20461",
+     "900-20-0461",
      2,
      4,
      1,
@@ -82,7 +83,7 @@ const DemoClient Clients[] = {
      {21, 0, 1, 0, 1, 0, 0, 0, 1, 9},
      {{"VA", 0.2}, {"AL", 0.15}, {"DG", 0.6}, {"VI", 0.1}, {"AS", 0.3}, {"AG", 0.15}}},
     {"Redcloud, Samuel",
-     "DC-20478",
+     "900-20-0478",
      1,
      5,
      4,
@@ -196,10 +197,9 @@ int main(int argc, char** argv) {
         unsigned seed = 1;
         for (const DemoClient& c : Clients)
             bytes += Record(c, design, seed++).ToBytes();
-        std::ofstream out(clientFile, std::ios::binary);
-        out << bytes;
-        if (!out.flush()) {
-            std::fprintf(stderr, "mkdemo: cannot write %s\n", clientFile.c_str());
+        if (FileError err = WriteFileAtomically(clientFile.string(), bytes); !err.ok()) {
+            std::fprintf(stderr, "mkdemo: cannot write %s: %s\n", clientFile.c_str(),
+                         err.description.c_str());
             return 1;
         }
     }

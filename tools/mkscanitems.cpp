@@ -2,6 +2,7 @@
 // Writes the rows of the layout table "ScanItem" (tab-separated, a header line first) from the
 // answer-sheet description, the same description the printed sheet is drawn from.
 #include "entry/SheetLayout.h"
+#include "shell/FileIo.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -28,16 +29,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::filesystem::path out = argv[2];
-    const std::filesystem::path tmp = out.string() + ".tmp";
     std::filesystem::create_directories(out.parent_path());
-    {
-        std::ofstream file(tmp, std::ios::binary | std::ios::trunc);
-        file << tsv;
-        if (!file.flush()) {
-            std::fprintf(stderr, "mkscanitems: cannot write %s\n", tmp.c_str());
-            return 1;
-        }
+    if (FileError err = WriteFileAtomically(out.string(), tsv); !err.ok()) {
+        std::fprintf(stderr, "mkscanitems: cannot write %s: %s\n", out.c_str(), err.description.c_str());
+        return 1;
     }
-    std::filesystem::rename(tmp, out);
     return 0;
 }

@@ -12,6 +12,9 @@
 
 #include "clients/ClientRecord.h"
 #include "scoring/ReportData.h"
+#include "scoring/Scoring.h"
+#include "shell/FileIo.h"
+#include "shell/TrimBlanks.h"
 
 #include <algorithm>
 #include <array>
@@ -25,14 +28,15 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
 // The program's own limits of the scoring data file and the item sections.
-constexpr int Section1End = 108;
-constexpr int Section2End = 139;
+constexpr int Section1End = LastTrueFalseItem;
+constexpr int Section2End = LastRatingItem;
 constexpr int MaxListItems = MaxScaleItems;
 constexpr int ThresholdCount = ScThresholdCount;
 
@@ -44,11 +48,12 @@ const std::array<int, 5> SignificantSizes = {9, 10, 13, 10, 12};
 const std::array<std::string, 5> FloorOrder = {"AL", "DG", "AS", "AG", "VI"};
 const std::array<int, 5> FloorSizes = {13, 14, 14, 14, 18};
 
-// The fixed groups of the stress-coping ratio and the section-2 items that add antisocial points.
-const std::set<int> GroupA = {109, 111, 115, 116, 117, 120, 124, 126, 128, 129, 131, 132, 134, 136};
-const std::set<int> GroupB = {110, 112, 113, 114, 118, 119, 121, 122, 123, 125, 127, 130, 133, 135};
-const std::set<int> AntisocialOften = {110, 122, 133};
-const std::set<int> AntisocialRare = {115, 117, 124, 128, 134};
+// The program's fixed groups of the stress-coping ratio and the section-2 items that add antisocial
+// points.
+const std::set<int> GroupA(StressCopingGroupA.begin(), StressCopingGroupA.end());
+const std::set<int> GroupB(StressCopingGroupB.begin(), StressCopingGroupB.end());
+const std::set<int> AntisocialOften(AntisocialOftenItems.begin(), AntisocialOftenItems.end());
+const std::set<int> AntisocialRare(AntisocialRareItems.begin(), AntisocialRareItems.end());
 
 enum Trait { tVA, tAL, tDG, tVI, tAS, tAG, tCO, tST, tG, tMP, tNone, TraitCount };
 const std::map<std::string, Trait> TraitCodes = {{"VA", tVA}, {"AL", tAL}, {"DG", tDG}, {"VI", tVI},
@@ -62,7 +67,7 @@ int scaleIndex(const std::string& code) // 0..5, or -1
 }
 
 int maxCode(int item) {
-    return item <= Section1End ? 2 : 4;
+    return PointKeyBlocks[std::size_t(PointKeyBlockOf(item))].highestCode;
 }
 
 struct Item {
@@ -153,13 +158,6 @@ bool parseDouble(const std::string& s, double& value) {
     return used == s.size();
 }
 
-std::string trim(const std::string& s) {
-    auto b = s.find_first_not_of(' ');
-    if (b == std::string::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
 void readItems(const std::string& path, Design& d, Faults& faults) {
     int expected = 1;
     const auto lines = readLines(path, faults);
@@ -167,7 +165,7 @@ void readItems(const std::string& path, Design& d, Faults& faults) {
         const int lineNo = int(n) + 1;
         std::string row = lines[n], text;
         if (auto hash = row.find('#'); hash != std::string::npos) {
-            text = trim(row.substr(hash + 1));
+            text = TrimBlanks(row.substr(hash + 1));
             row.erase(hash);
         }
         auto w = words(row);
@@ -457,7 +455,7 @@ void checkReportTexts(const std::string& path, const std::vector<int>& significa
             faults.add(path, 2 + 54 + k + 1, "line longer than its report column");
     }
     for (std::size_t n = 96; n < lines.size(); ++n)
-        if (!trim(lines[n]).empty())
+        if (!TrimBlanks(lines[n]).empty())
             faults.add(path, int(n) + 1, "text after the last answer line");
 }
 
@@ -574,89 +572,67 @@ Client simulateClient(const Design& d, int gender, Random& rnd) {
     return c;
 }
 
-// ---- Scoring of a simulated client, the program's method up to the norm lookup ------------------
+// ---- Scoring of a simulated client: the program's own raw scoring --------------------------------
 
 struct Raw {
     std::array<int, 8> score{};   // 1..7
     std::array<int, 8> omitted{}; // 1..6
 };
 
-int agePoints(int v) {
-    return v < 1 ? 0 : v <= 18 ? 5 : v <= 28 ? 4 : v <= 38 ? 3 : v <= 48 ? 2 : v <= 99 ? 1 : 0;
-}
-int educationPoints(int v) {
-    return v < 1 ? 0 : v <= 8 ? 5 : v == 9 ? 4 : v == 10 ? 3 : v == 11 ? 2 : v <= 99 ? 1 : 0;
-}
-int firstArrestPoints(int v) {
-    return v < 1 ? 0 : v <= 12 ? 5 : v <= 14 ? 4 : v <= 16 ? 3 : v <= 18 ? 2 : v <= 99 ? 1 : 0;
-}
-int employmentPoints(int months) {
-    const int e = int(std::nearbyint(months * 100.0 / 12)); // halves to even
-    return e == 0 ? 5 : e <= 25 ? 4 : e <= 50 ? 3 : e <= 75 ? 2 : e <= 94 ? 1 : 0;
-}
-
-Raw scoreClient(const Design& d, const Client& c) {
+// Scores `c` with the program's ComputeRawScores on the tables in ScoringTables.
+Raw scoreClient(const Client& c) {
+    ClientView = ClientViewSet{};
+    ClientView.ClientFields[3] = std::to_string(c.age);
+    ClientView.ClientFields[6] = std::to_string(c.education);
+    for (int k = 1; k <= CourtItemCount; ++k)
+        ClientView.CourtItems[k] = std::to_string(c.court[k]);
+    for (int i = 1; i <= ItemCount; ++i)
+        ClientView.ResponseCodes[i] = int16_t(c.codes[i]);
+    if (auto result = ComputeRawScores(); !result.ok())
+        throw std::runtime_error(result.message());
     Raw r;
-    for (const auto& item : d.items)
-        for (int s : item.lists) {
-            const int q = c.codes[item.id];
-            if (q == 0)
-                ++r.omitted[s + 1];
-            r.score[s + 1] += item.points[q];
-        }
-    if (c.codes[149] == 1)
-        r.score[3] -= 2;
-    if (c.codes[149] == 2)
-        r.score[2] -= 2;
-    int sumA = 0, sumB = 0;
-    for (int i : GroupA)
-        sumA += c.codes[i] ? c.codes[i] : 1;
-    for (int i : GroupB)
-        sumB += c.codes[i] ? c.codes[i] : 4;
-    r.score[7] = sumB > 0 ? sumA * 60 / sumB : 0;
-    if (std::count(c.codes.begin() + 1, c.codes.begin() + Section1End + 1, 1) > 102) {
-        r.score[1] = 99;
-        return r;
+    for (int s = 1; s <= ScaleCount; ++s) {
+        r.score[s] = ScoreResults.RawScore[s];
+        r.omitted[s] = ScoreResults.OmittedCount[s];
     }
-    auto add = [&](int points, std::initializer_list<int> scales) {
-        for (int s : scales)
-            r.score[s] += points;
-    };
-    add(agePoints(c.age), {2, 5, 6});
-    add(educationPoints(c.education), {4, 5, 6});
-    const auto& k = c.court;
-    add(firstArrestPoints(k[1]), {2, 3, 4});
-    add(std::min(k[2], 3), {5});
-    add(std::min(k[3], 5), {2, 5});
-    add(std::min(k[4], 5), {2, 3, 4, 5});
-    add(std::min(k[5], 5), {2, 4, 5, 6});
-    add(std::min(k[6], 5), {2});
-    add(std::min(k[7], 5), {4, 5});
-    add(std::min(k[8], 5), {2});
-    add(std::min(k[9], 5), {3, 5});
-    add(employmentPoints(k[10]), {3, 4, 5});
-    int antisocial = 0;
-    for (int i : AntisocialOften)
-        antisocial += c.codes[i] == 3 ? 1 : c.codes[i] == 4 ? 2 : 0;
-    for (int i : AntisocialRare)
-        antisocial += c.codes[i] == 1 ? 2 : c.codes[i] == 2 ? 1 : 0;
-    r.score[5] += antisocial;
     return r;
 }
 
+// The point keys and item lists of `keys` and `lists` as the program's ScoringTables, ready for
+// scoreClient.
+void setScoringTables(const std::array<std::string, 16>& keys, const std::array<std::vector<int>, 7>& lists) {
+    ScoringTables = ScoringTableSet{};
+    for (std::size_t block = 1, key = 0; block <= 4; ++block)
+        for (int code = 0; code <= PointKeyBlocks[block].highestCode; ++code, ++key)
+            ScoringTables.PointKeys[block][code] = keys[key];
+    for (int s = 1; s <= 6; ++s) {
+        ScoringTables.ScaleItemCounts[s] = int16_t(lists[s].size());
+        for (std::size_t k = 0; k < lists[s].size(); ++k)
+            ScoringTables.ScaleItems[s][k + 1] = int16_t(lists[s][k]);
+    }
+}
+
+// The most points the demographics, the court history and the antisocial answers add to each scale:
+// the program's score of the riskiest such client with no listed items.
+std::array<int, 8> maxExtraPoints() {
+    setScoringTables({}, {});
+    Client c;
+    c.age = 1;
+    c.education = 1;
+    c.court = {0, 1, 99, 99, 99, 99, 99, 99, 99, 99, 0};
+    for (int i : AntisocialOftenItems)
+        c.codes[i] = 4;
+    for (int i : AntisocialRareItems)
+        c.codes[i] = 1;
+    return scoreClient(c).score;
+}
+
 // Highest raw score scale s (1..6) can reach before the truthfulness correction.
-int maxRawScore(const Design& d, int s) {
+int maxRawScore(const Design& d, const std::array<int, 8>& extra, int s) {
     int total = 0;
     for (const auto& item : d.items)
         if (std::find(item.lists.begin(), item.lists.end(), s - 1) != item.lists.end())
             total += item.riskPoints();
-    const std::array<int, 7> extra = {0,
-                                      0,
-                                      5 + 5 + 5 + 5 + 5 + 5 + 5,
-                                      5 + 5 + 5 + 5,
-                                      5 + 5 + 5 + 5 + 5 + 5,
-                                      5 + 5 + 3 + 5 + 5 + 5 + 5 + 5 + 5 + 6 + 10,
-                                      5 + 5 + 5};
     return total + extra[s];
 }
 
@@ -676,15 +652,17 @@ int percentileFrom(double below, double equal, double total) {
 }
 
 void buildNorms(const Design& d, Tables& t, std::vector<std::pair<int, Raw>>& pooled) {
+    const std::array<int, 8> extra = maxExtraPoints();
+    setScoringTables(t.keys, t.lists);
     for (int g = 1; g <= 2; ++g)
         for (int r = 1; r <= 3; ++r) {
             Random rnd(d.seed * 1000003u + std::uint64_t(g * 10 + r));
             std::vector<Raw> raws;
             for (int n = 0; n < d.sample; ++n)
-                raws.push_back(scoreClient(d, simulateClient(d, g, rnd)));
+                raws.push_back(scoreClient(simulateClient(d, g, rnd)));
             const double total = double(raws.size());
             for (int s = 1; s <= 6; ++s) {
-                const int count = std::min(MaxNormCount, maxRawScore(d, s));
+                const int count = std::min(MaxNormCount, maxRawScore(d, extra, s));
                 auto& table = t.norms[g][r][s];
                 for (int x = 1; x <= count; ++x) {
                     auto below =
@@ -754,12 +732,13 @@ void buildCorrections(const Design& d, Tables& t, const std::vector<std::pair<in
 Tables buildTables(const Design& d) {
     Tables t;
     t.significant = significantItems(d);
-    const std::array<std::pair<int, int>, 4> blocks = {{{1, 60}, {61, 108}, {109, 139}, {140, 149}}};
     int key = 0;
-    for (auto [first, last] : blocks)
-        for (int code = 0; code <= maxCode(first); ++code, ++key)
-            for (int i = first; i <= last; ++i)
+    for (int block = 1; block <= 4; ++block) {
+        const PointKeyBlock& b = PointKeyBlocks[std::size_t(block)];
+        for (int code = 0; code <= b.highestCode; ++code, ++key)
+            for (int i = b.first; i <= b.last; ++i)
                 t.keys[key] += char('0' + d.items[i - 1].points[code]);
+    }
     for (const auto& item : d.items)
         for (int s : item.lists)
             t.lists[s + 1].push_back(item.id);
@@ -818,66 +797,30 @@ std::string render(const Tables& t) {
     return out;
 }
 
-// Reads the file back the way the program does (comma-separated fields, quoted texts) and checks
-// every count and limit, so a writing fault cannot reach the program.
-class FieldReader {
-public:
-    explicit FieldReader(const std::string& text) : m_text(text) {}
-    bool next(std::string& field) {
-        while (m_pos < m_text.size() && m_text[m_pos] == ' ')
-            ++m_pos;
-        if (m_pos >= m_text.size())
-            return false;
-        field.clear();
-        if (m_text[m_pos] == '"') {
-            auto close = m_text.find('"', m_pos + 1);
-            if (close == std::string::npos)
-                return false;
-            field = m_text.substr(m_pos + 1, close - m_pos - 1);
-            m_pos = close + 1;
-        }
-        while (m_pos < m_text.size() && m_text[m_pos] != ',' && m_text[m_pos] != '\r' &&
-               m_text[m_pos] != '\n')
-            field += m_text[m_pos++];
-        if (m_text.compare(m_pos, 2, "\r\n") == 0)
-            m_pos += 2;
-        else if (m_pos < m_text.size())
-            ++m_pos;
-        return true;
-    }
-    bool number(int& value) {
-        std::string f;
-        return next(f) && parseInt(trim(f), value) && value >= -32768 && value <= 32767;
-    }
-    bool atEnd() const { return m_pos >= m_text.size(); }
-
-private:
-    const std::string& m_text;
-    std::size_t m_pos = 0;
-};
-
+// Reads the file back with the program's own reader and compares every value with the tables, and
+// checks every count and limit, so a writing fault cannot reach the program.
 std::vector<std::string> verify(const std::string& text, const Tables& t) {
     std::vector<std::string> errors;
-    FieldReader in(text);
-    auto expectNumbers = [&](const std::vector<int>& want, const std::string& what) {
-        for (int w : want) {
-            int v = 0;
-            if (!in.number(v) || v != w) {
-                errors.push_back(what + " does not read back");
-                return;
-            }
-        }
-    };
-    expectNumbers(t.significant, "significant items");
-    for (std::size_t k = 0; k < t.keys.size(); ++k) {
-        std::string f;
-        const std::size_t want = std::array<std::size_t, 4>{60, 48, 31, 10}[k < 3    ? 0
-                                                                            : k < 6  ? 1
-                                                                            : k < 11 ? 2
-                                                                                     : 3];
-        if (!in.next(f) || f != t.keys[k] || f.size() != want)
-            errors.push_back("point key " + std::to_string(k + 1) + " does not read back");
+    ScoringTableSet read;
+    try {
+        ParseScoringTables(text, ScoringDataFileName, read);
+    } catch (const ReportFailure& failure) {
+        return {failure.result().message()};
     }
+    auto expect = [&](bool same, const std::string& what) {
+        if (!same)
+            errors.push_back(what + " does not read back");
+    };
+    expect(t.significant.size() == SignificantItemCount && t.floors.size() == FloorItemCount &&
+               t.thresholds.size() == ScThresholdCount,
+           "item and threshold count");
+    for (std::size_t j = 0; j < std::min<std::size_t>(t.significant.size(), SignificantItemCount); ++j)
+        expect(read.SignificantItemNumbers[j + 1] == t.significant[j], "significant items");
+    for (std::size_t block = 1, k = 0; block <= 4; ++block)
+        for (int code = 0; code <= PointKeyBlocks[block].highestCode; ++code, ++k)
+            expect(read.PointKeys[block][code] == t.keys[k] &&
+                       int(t.keys[k].size()) == PointKeyBlocks[block].size(),
+                   "point key " + std::to_string(k + 1));
     for (int g = 1; g <= 2; ++g)
         for (int r = 1; r <= 3; ++r)
             for (int s = 1; s <= 6; ++s) {
@@ -886,34 +829,43 @@ std::vector<std::string> verify(const std::string& text, const Tables& t) {
                     !std::is_sorted(table.begin(), table.end()) || table.front() < 0 || table.back() > 99)
                     errors.push_back("norm table " + std::to_string(g) + "/" + std::to_string(r) + "/" +
                                      std::to_string(s) + " breaks its limits");
-                std::vector<int> row = {int(table.size())};
-                row.insert(row.end(), table.begin(), table.end());
-                expectNumbers(row, "norm table");
+                bool same = read.NormCounts[g][r][s] == int(table.size());
+                for (std::size_t x = 0; same && x < table.size(); ++x)
+                    same = read.NormTables[s][x + 1][r][g] == table[x];
+                expect(same, "norm table");
             }
     for (int g = 1; g <= 2; ++g)
         for (int r = 1; r <= 3; ++r) {
             const auto& sc = t.scPercentiles[g][r];
-            if (sc.size() != 47 || !std::is_sorted(sc.rbegin(), sc.rend()))
+            if (sc.size() != ScThresholdCount - 1 || !std::is_sorted(sc.rbegin(), sc.rend()))
                 errors.push_back("stress-coping percentiles must be 47 falling values");
-            expectNumbers(sc, "stress-coping percentiles");
+            bool same = sc.size() == ScThresholdCount - 1;
+            for (std::size_t i = 0; same && i < sc.size(); ++i)
+                same = read.ScPercentiles[r][i + 1][g] == sc[i];
+            expect(same, "stress-coping percentiles");
         }
-    expectNumbers(t.thresholds, "thresholds");
+    for (std::size_t i = 0; i < std::min<std::size_t>(t.thresholds.size(), ScThresholdCount); ++i)
+        expect(read.ScThresholds[i + 1] == t.thresholds[i], "thresholds");
     for (int s = 1; s <= 6; ++s) {
-        std::vector<int> row = {int(t.lists[s].size())};
-        row.insert(row.end(), t.lists[s].begin(), t.lists[s].end());
-        expectNumbers(row, "item list");
+        bool same = read.ScaleItemCounts[s] == int(t.lists[s].size());
+        for (std::size_t k = 0; same && k < t.lists[s].size(); ++k)
+            same = read.ScaleItems[s][k + 1] == t.lists[s][k];
+        expect(same, "item list");
     }
-    expectNumbers(t.floors, "floor items");
-    for (int row = 1; row <= 9; ++row)
-        expectNumbers(std::vector<int>(t.corrections[row].begin() + 2, t.corrections[row].end()),
-                      "truthfulness corrections");
-    if (!in.atEnd())
+    for (std::size_t j = 0; j < std::min<std::size_t>(t.floors.size(), FloorItemCount); ++j)
+        expect(read.FloorItems[j + 1] == t.floors[j], "floor items");
+    for (int row = 1; row <= TruthRowCount; ++row)
+        for (int k = 2; k <= 7; ++k)
+            expect(read.TruthCorrections[k][row] == t.corrections[row][k], "truthfulness corrections");
+    // 5 significant-item lines, 16 point keys, 36 norm tables, 6 rows of percentiles, the thresholds,
+    // 6 item lists, 5 floor lines and 9 rows of corrections.
+    if (std::count(text.begin(), text.end(), '\n') != 5 + 16 + 36 + 6 + 1 + 6 + 5 + TruthRowCount)
         errors.push_back("text after the truthfulness corrections");
     return errors;
 }
 
 void printSummary(const Tables& t, int sample, double seconds) {
-    std::cout << "TRVBR.TXT: " << 6 * sample << " simulated clients in " << std::fixed;
+    std::cout << ScoringDataFileName << ": " << 6 * sample << " simulated clients in " << std::fixed;
     std::cout.precision(2);
     std::cout << seconds << " s; norm counts (men, group 1):";
     for (int s = 1; s <= 6; ++s)
@@ -957,17 +909,8 @@ int main(int argc, char** argv) {
             std::cerr << "mkscoring: " << e << '\n';
         return 1;
     }
-    const std::string out = argv[5], temporary = out + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << text;
-        if (!file.flush()) {
-            std::cerr << "mkscoring: cannot write " << temporary << '\n';
-            return 1;
-        }
-    }
-    if (std::rename(temporary.c_str(), out.c_str()) != 0) {
-        std::cerr << "mkscoring: cannot replace " << out << '\n';
+    if (FileError err = WriteFileAtomically(argv[5], text); !err.ok()) {
+        std::cerr << "mkscoring: cannot write " << argv[5] << ": " << err.description << '\n';
         return 1;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

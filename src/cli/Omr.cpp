@@ -1,12 +1,14 @@
 // tarvos-cli omr IMAGE [--database FILE] [--today MM/DD/YYYY]
 // Reads the marks of a scanned answer sheet (100 dpi page image) with the layout of the question
 // database, writes the positions found into its "ScanItem" table as a scan does, and prints the values
-// the client windows would receive, then the records of doubtful marks. Exit codes as
-// cli/SheetOutput.h gives them; 2 also for bad arguments or an unreadable image.
+// the client windows would receive, then the records of doubtful marks.
 #include "cli/CliCommand.h"
 #include "cli/SheetOutput.h"
+#include "clients/ClientFile.h"
 #include "entry/qt/PageImage.h"
 #include "shell/Clock.h"
+#include "shell/FileNames.h"
+#include "shell/ProgramFolder.h"
 
 #include <cstdio>
 #include <optional>
@@ -15,9 +17,8 @@ namespace {
 
 constexpr const char* Usage = "omr IMAGE [--database FILE] [--today MM/DD/YYYY]";
 
-int Fail(const std::string& message, int code = 2) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return code;
+int Fail(const std::string& message) {
+    return CliFail(ExitFailed, message);
 }
 
 struct OmrArguments {
@@ -35,8 +36,8 @@ std::optional<OmrArguments> Parse(const std::vector<std::string>& args) {
             if (a == "--database") {
                 parsed.database = value;
             } else {
-                parsed.today = ParseToday(value);
-                if (!parsed.today)
+                parsed.today = ParseDate(value);
+                if (!parsed.today || value.size() != 10)
                     return std::nullopt;
             }
         } else if (a.empty() || a[0] == '-' || !parsed.image.empty()) {
@@ -53,19 +54,32 @@ std::optional<OmrArguments> Parse(const std::vector<std::string>& args) {
 int RunOmr(const std::vector<std::string>& args) {
     const std::optional<OmrArguments> parsed = Parse(args);
     if (!parsed)
-        return Fail(std::string("usage: tarvos-cli ") + Usage);
+        return CliUsageError("omr", "one page image is needed; a date is given as MM/DD/YYYY");
     if (parsed->today)
         SetToday(*parsed->today);
-    const std::string database = parsed->database.empty() ? DefaultQuestionDatabase() : parsed->database;
+    const std::string database =
+        parsed->database.empty() ? JoinPath(ProgramFolder(), QuestionDatabaseName) : parsed->database;
+
+    for (const std::string& input : {parsed->image, database})
+        if (auto problem = InputFileProblem(input))
+            return Fail(*problem);
 
     QString imageError;
     const std::optional<PreparedPage> page =
         LoadPreparedPage(QString::fromStdString(parsed->image), imageError);
     if (!page)
         return Fail(imageError.toStdString());
-    return ReportSheetScan(ReadAnswerSheet(*page, database));
+    return ReportSheetScan(ReadAnswerSheet(*page, database), parsed->image);
 }
 
-const CliCommand omrCommand("omr", Usage, RunOmr);
+const CliCommand
+    omrCommand({"omr", Usage, "read the marks of a filled answer sheet from a scanned page image",
+                "IMAGE is the whole sheet scanned at 100 dpi, in colour or grey (PNG, BMP, PPM, ...).\n"
+                "The layout comes from TARVOS.MDB in the program folder, or FILE with --database;\n"
+                "like a scan in the program, the positions found are recorded in its ScanItem table.\n"
+                "Prints one NAME=VALUE line per field the client windows would receive, then\n"
+                "Doubtful= with the locations (1-181) to check against the paper. --today sets\n"
+                "the date from which an age is worked out.\n"},
+               RunOmr);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "cli/SheetOutput.h"
 
 #include "clients/ClientFile.h"
+#include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 
 #include <cstdio>
@@ -18,24 +19,22 @@ std::optional<std::chrono::year_month_day> ParseToday(const std::string& value) 
 }
 
 std::string DefaultQuestionDatabase() {
-    return JoinPath(ProgramFolder(), "TARVOS.MDB");
+    return JoinPath(ProgramFolder(), QuestionDatabaseName);
 }
 
-int ReportSheetScan(const SheetScan& scan) {
+int ReportSheetScan(const SheetScan& scan, const std::string& source) {
+    constexpr const char* NoBoxAdvice =
+        " is no answer sheet scanned whole and upright at 100 dpi; scan the sheet again, all of the page";
     switch (scan.registration) {
     case Registration::NoAnchorBox:
-        std::fprintf(stderr, "Anchor Box not found\n");
-        return SheetExit::NoAnchorBox;
+        return CliFail(ExitFailed, "Anchor Box not found: " + source + NoBoxAdvice);
     case Registration::NoReferenceBox:
-        std::fprintf(stderr, "Reference Box not found\n");
-        return SheetExit::NoReferenceBox;
+        return CliFail(ExitFailed, "Reference Box not found: " + source + NoBoxAdvice);
     case Registration::Registered:
         break;
     }
-    if (!scan.read) {
-        std::fprintf(stderr, "%s\n", scan.databaseError.c_str());
-        return SheetExit::Usage;
-    }
+    if (!scan.read)
+        return CliFail(ExitFailed, scan.databaseError);
     const ScannedSheet& sheet = scan.sheet;
     Print("SSN", sheet.SSN);
     Print("Gender", sheet.Gender);
@@ -55,10 +54,8 @@ int ReportSheetScan(const SheetScan& scan) {
         std::fprintf(stderr, "%s\n", DescribeDoubts(sheet.doubts).c_str());
     for (const std::string* warning : {&scan.positionWarning, &scan.databaseError})
         if (!warning->empty())
-            std::fprintf(stderr, "Warning: %s\n", warning->c_str());
-    if (!scan.unreadWarning.empty()) {
-        std::fprintf(stderr, "%s\n", scan.unreadWarning.c_str());
-        return SheetExit::Usage;
-    }
-    return SheetExit::Read;
+            std::fprintf(stderr, "tarvos-cli: warning: %s\n", warning->c_str());
+    if (!scan.unreadWarning.empty())
+        return FinishStandardOutput(CliFail(ExitFailed, scan.unreadWarning));
+    return FinishStandardOutput();
 }

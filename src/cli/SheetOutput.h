@@ -1,24 +1,19 @@
 #pragma once
 // What tarvos-cli omr and scan print for a read sheet, and their exit code.
+#include "cli/CliCommand.h"
 #include "entry/SheetScan.h"
 
 #include <chrono>
 #include <optional>
 #include <string>
 
-// Exit codes: 0 read (warnings on standard error); 2 the database cannot be used or its layout table
-// could not be read in full; 3 no anchor box; 4 no reference box; 5 the scanner failed.
-namespace SheetExit {
-constexpr int Read = 0;
-constexpr int Usage = 2;
-constexpr int NoAnchorBox = 3;
-constexpr int NoReferenceBox = 4;
-constexpr int DeviceFailure = 5;
-} // namespace SheetExit
+// Exit code of scan when the scanner fails (beyond 0, 1 and 2).
+constexpr int ExitDeviceFailure = 5;
 
-// Prints the field values as NAME=VALUE lines, the doubtful marks and any warning; returns the exit
-// code.
-int ReportSheetScan(const SheetScan& scan);
+// Prints the field values as NAME=VALUE lines and the doubtful marks, with any warning on standard
+// error; returns the exit code: 1 without registration boxes, when the database cannot be used or its
+// layout table could not be read in full. `source` names the page (file or scanner) in messages.
+int ReportSheetScan(const SheetScan& scan, const std::string& source);
 
 // Parses --today's MM/DD/YYYY.
 std::optional<std::chrono::year_month_day> ParseToday(const std::string& value);

@@ -18,7 +18,7 @@ std::string ClientFile;
 std::array<std::string, 3> GenderNames;
 std::array<std::string, 7> RaceNames;
 std::array<std::string, 6> MaritalNames;
-std::array<int16_t, 4> SectionBounds = {0, 108, 139, 149};
+std::array<int16_t, 4> SectionBounds = {0, LastTrueFalseItem, LastRatingItem, ItemCount};
 
 namespace {
 std::optional<dev_t> g_dataFolderDevice;
@@ -55,7 +55,8 @@ std::string Pad(std::string_view text, std::size_t width) {
 FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& count) {
     if (path.empty())
         return MakeFileError(52, path);
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a named pipe without a writer is refused below instead of waited on.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0)
         return FileErrorFromErrno(errno, path);
     struct stat st {};
@@ -200,7 +201,7 @@ void FillCodeTables() {
 }
 
 void SetSectionBounds() {
-    SectionBounds = {0, 108, 139, 149};
+    SectionBounds = {0, LastTrueFalseItem, LastRatingItem, ItemCount};
 }
 
 std::optional<std::chrono::year_month_day> ParseDate(std::string_view date) {

@@ -3,6 +3,7 @@
 // Every load and save opens and closes the file; no handle stays open between operations.
 #include "clients/ClientRecord.h"
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <array>
 #include <chrono>
@@ -12,7 +13,6 @@
 #include <sys/types.h>
 
 constexpr int MaxClients = 51;
-constexpr const char* ClientFileName = "DATA401.TRV";
 
 using ClientSlots = std::array<ClientRecord, MaxClients + 1>; // slot 0 is never loaded or saved
 
@@ -24,8 +24,7 @@ extern std::string ClientFile; // full path of the client file; empty until a da
 extern std::array<std::string, 3> GenderNames;  // 6 wide, blank-padded
 extern std::array<std::string, 7> RaceNames;    // 15 wide
 extern std::array<std::string, 6> MaritalNames; // 9 wide
-extern std::array<int16_t, 4> SectionBounds;    // 0, 108, 139, 149
-constexpr std::array<int16_t, 3> SectionMaxCode = {2, 4, 4};
+extern std::array<int16_t, 4> SectionBounds;    // 0, LastTrueFalseItem, LastRatingItem, ItemCount
 
 // Reads the client file at `path` into `slots`/`count` without touching the program-wide table.
 // Never creates or writes the file. The count is the length over 235 rounded to nearest (a trailing

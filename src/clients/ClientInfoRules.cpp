@@ -1,9 +1,9 @@
 #include "clients/ClientInfoRules.h"
 
 #include "clients/ClientFile.h"
-#include "clients/TrimBlanks.h"
-#include "scoring/TextValue.h"
 #include "shell/Clock.h"
+#include "shell/TextValue.h"
+#include "shell/TrimBlanks.h"
 
 #include <algorithm>
 #include <cctype>

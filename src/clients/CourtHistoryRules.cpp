@@ -1,7 +1,7 @@
 #include "clients/CourtHistoryRules.h"
 
-#include "clients/TrimBlanks.h"
-#include "scoring/TextValue.h"
+#include "shell/TextValue.h"
+#include "shell/TrimBlanks.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 // A fixed-width text field of a record: always exactly N bytes, a shorter value left-aligned and
 // padded with blanks, a longer one cut to N.
-#include "clients/TrimBlanks.h"
+#include "shell/TrimBlanks.h"
 
 #include <algorithm>
 #include <array>

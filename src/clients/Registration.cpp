@@ -3,6 +3,8 @@
 #include "clients/ClientFile.h"
 #include "shell/RunState.h"
 
+#include <algorithm>
+
 ClientRecord* CurrentSlot() {
     if (CurrentClient < 1 || CurrentClient > MaxClients)
         return nullptr;
@@ -52,4 +54,30 @@ void DiscardSlotChanges(const ClientRecord& slotAtLoad) {
         ClearCurrentRecord();
     else if (ClientRecord* slot = CurrentSlot(); slot && !RestoreClientFromFile(CurrentClient).ok())
         *slot = slotAtLoad;
+}
+
+ClientInfoStore StoreClientInformation(const ClientInfoValues& values, int16_t storedEditCount,
+                                       int16_t editCountNow) {
+    if (EditExisting && (CurrentClient < 1 || CurrentClient > ClientCount))
+        return {ClientInfoOutcome::Cancel, {}};
+    if (!EditExisting) {
+        if (DataDiskFull())
+            return {ClientInfoOutcome::Stay, {}};
+        CurrentClient = static_cast<int16_t>(ClientCount + 1);
+    }
+    ClientRecord& record = ClientTable[static_cast<std::size_t>(CurrentClient)];
+    if (EditExisting && (storedEditCount >= EditLimit || ClientInfoUnchanged(values, record)))
+        return {ClientInfoOutcome::Continue, {}};
+    const ClientRecord before = record;
+    if (!EditExisting)
+        StartNewClientRecord(record);
+    ClientInfoToRecord(values, record);
+    if (EditExisting) {
+        record.EditCount = std::to_string(std::min<int>(editCountNow, 9));
+        if (auto err = SaveClientRecord(CurrentClient); !err.ok()) {
+            record = before;
+            return {ClientInfoOutcome::WriteFailed, err};
+        }
+    }
+    return {ClientInfoOutcome::Continue, {}};
 }

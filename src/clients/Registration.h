@@ -1,6 +1,7 @@
 #pragma once
 // Decisions of the registration and editing sequences that touch the client table and file: whether
 // another client fits, storing a client's answers, undoing abandoned changes.
+#include "clients/ClientInfoRules.h"
 #include "clients/ClientRecord.h"
 #include "shell/FileError.h"
 
@@ -30,3 +31,21 @@ void AbandonNewClient(int16_t previousClient);
 // is blanked; an edited client's slot is reloaded from the client file or, when the file cannot be
 // read, set back to `slotAtLoad`, its contents when the window opened.
 void DiscardSlotChanges(const ClientRecord& slotAtLoad);
+
+// What "Information OK" of the client-information window leads to.
+enum class ClientInfoOutcome {
+    Continue,    // the information is in the slot (and, for an edit, in the client file): go on
+    Cancel,      // there is no stored client to edit: end as a cancel
+    Stay,        // a new client does not fit: the window stays open and nothing changed
+    WriteFailed, // an edit could not be written; memory is as the file has it, the window stays open
+};
+struct ClientInfoStore {
+    ClientInfoOutcome outcome;
+    FileError error; // set for WriteFailed
+};
+// Takes checked `values` of the client-information window. A new client gets the slot after the last
+// record, started afresh and filled, in memory only (its answers store it). An edit that changes
+// nothing, or of a record already at the edit limit (`storedEditCount`), stores nothing; any other edit
+// writes the slot with `editCountNow` as its edit count, at once.
+[[nodiscard]] ClientInfoStore StoreClientInformation(const ClientInfoValues& values, int16_t storedEditCount,
+                                                     int16_t editCountNow);

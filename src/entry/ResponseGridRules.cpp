@@ -1,5 +1,7 @@
 #include "entry/ResponseGridRules.h"
 
+#include "shell/TrimBlanks.h"
+
 #include <algorithm>
 
 namespace {
@@ -87,8 +89,7 @@ GridMove MoveBack(const std::vector<int>& rows, GridPosition at) {
 }
 
 int AnswerCodeCount(std::string_view responses) {
-    const auto end = responses.find_last_not_of(' ');
-    return end == std::string_view::npos ? 0 : static_cast<int>(end + 1);
+    return static_cast<int>(TrimRightBlanks(responses).size());
 }
 
 std::string CompleteAnswerCodes(std::string_view responses, int items) {

@@ -6,16 +6,6 @@
 
 #include <cctype>
 
-LocationKind FieldSequenceKind(int record) {
-    if (record >= 10 && record <= 12)
-        return LocationKind::ChoiceRow;
-    if (record >= 23 && record <= 30)
-        return LocationKind::CountRow;
-    if (record >= 32 && record <= 180)
-        return LocationKind::AnswerRow;
-    return LocationKind::DigitColumn;
-}
-
 std::string CompleteBirthDate(const std::string& shortDate, int currentYear) {
     const std::string year = shortDate.size() >= 2 ? shortDate.substr(shortDate.size() - 2) : shortDate;
     std::string century = "19";

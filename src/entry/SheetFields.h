@@ -10,13 +10,6 @@
 #include <string>
 #include <vector>
 
-constexpr int SheetLocationCount = 181;
-
-// The kind of location the reading order expects at record `record` (1..181): 1-9 ID digits, 10-12
-// gender, ethnicity and marital choices, 13-22 birth date, education and first-arrest digits, 23-30
-// court counts, 31 months employed (first digit), 32-180 answers 1-149, 181 months employed (second).
-LocationKind FieldSequenceKind(int record);
-
 struct ScannedSheet {
     std::string SSN;                                      // "ddd-dd-dddd", "N" for an empty column
     std::string Gender;                                   // list index: "0" when nothing is marked

@@ -1,12 +1,20 @@
 #include "entry/SheetLayout.h"
 
-#include "entry/SheetFields.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
 #include <set>
+
+LocationKind FieldSequenceKind(int record) {
+    if (record >= 10 && record <= 12)
+        return LocationKind::ChoiceRow;
+    if (record >= 23 && record <= 30)
+        return LocationKind::CountRow;
+    if (record >= 32 && record <= 180)
+        return LocationKind::AnswerRow;
+    return LocationKind::DigitColumn;
+}
 
 namespace {
 

@@ -23,6 +23,13 @@ enum class LocationKind {
     AnswerRow,   // i + 1, "0" when empty
 };
 
+constexpr int SheetLocationCount = 181;
+
+// The kind of location the reading order expects at record `record` (1..181): 1-9 ID digits, 10-12
+// gender, ethnicity and marital choices, 13-22 birth date, education and first-arrest digits, 23-30
+// court counts, 31 months employed (first digit), 32-180 answers 1-149, 181 months employed (second).
+LocationKind FieldSequenceKind(int record);
+
 // Side of the square examined for a bubble mark, and where the printed bubble sits in it.
 constexpr int BubbleSquare = 15;
 constexpr int BubbleSquareCentre = 7;

@@ -1,11 +1,15 @@
 #include "platform/NumLock.h"
 
+#include "shell/LayerSlot.h"
+
 #include <QGuiApplication>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
 namespace {
+LayerSlot<NumLock, XkbNumLock> g_numLock;
+
 Display* ProgramDisplay() {
     if (QGuiApplication::platformName() != QLatin1String("xcb") ||
         qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
@@ -43,7 +47,10 @@ bool StateOn(Display* display) {
     return mask != 0 && (state.locked_mods & mask) != 0;
 }
 
+// Runs `f` on the program's display, or on a connection of its own to `name`.
 template <class F> bool WithDisplay(const std::string& name, F f) {
+    if (name.empty())
+        return f(ProgramDisplay());
     Display* display = XOpenDisplay(name.c_str());
     if (!display)
         return false;
@@ -53,16 +60,23 @@ template <class F> bool WithDisplay(const std::string& name, F f) {
 }
 } // namespace
 
-bool SetNumLockAt(const std::string& displayName, bool on) {
-    return WithDisplay(displayName, [on](Display* d) { return LockOn(d, on); });
+bool XkbNumLock::Lock(bool on) {
+    return WithDisplay(m_displayName, [on](Display* d) { return LockOn(d, on); });
 }
-bool NumLockIsOnAt(const std::string& displayName) {
-    return WithDisplay(displayName, [](Display* d) { return StateOn(d); });
+bool XkbNumLock::IsOn() const {
+    return WithDisplay(m_displayName, [](Display* d) { return StateOn(d); });
+}
+
+NumLock& ProgramNumLock() {
+    return g_numLock.Get();
+}
+void SetProgramNumLock(std::unique_ptr<NumLock> numLock) {
+    g_numLock.Set(std::move(numLock));
 }
 
 bool SetNumLock(bool on) {
-    return LockOn(ProgramDisplay(), on);
+    return ProgramNumLock().Lock(on);
 }
 bool NumLockIsOn() {
-    return StateOn(ProgramDisplay());
+    return ProgramNumLock().IsOn();
 }

@@ -1,13 +1,35 @@
 #pragma once
-// The Num Lock key state through X11's keyboard extension. Where the display is not X11 (Wayland,
-// offscreen) the calls do nothing and report false.
+// The Num Lock key state: a platform layer (see shell/LayerSlot.h). The real one goes through X11's
+// keyboard extension; where the display is not X11 (Wayland, offscreen) it does nothing and reports
+// false.
+#include <memory>
 #include <string>
 
-// Locks Num Lock on or off on the program's X display; false when there is none or it failed.
-bool SetNumLock(bool on);
-// Whether Num Lock is locked on; false when unknown.
-bool NumLockIsOn();
+class NumLock {
+public:
+    virtual ~NumLock() = default;
+    // Locks Num Lock on or off; false when there is no keyboard to set or it failed.
+    virtual bool Lock(bool on) = 0;
+    // Whether Num Lock is locked on; false when unknown.
+    virtual bool IsOn() const = 0;
+};
 
-// The same on the X display `displayName` (such as ":1") through a connection of its own.
-bool SetNumLockAt(const std::string& displayName, bool on);
-bool NumLockIsOnAt(const std::string& displayName);
+// Num Lock on an X display: `displayName` (such as ":1") through a connection of its own for each
+// call, or, when empty, the program's own display.
+class XkbNumLock : public NumLock {
+public:
+    explicit XkbNumLock(std::string displayName = {}) : m_displayName(std::move(displayName)) {}
+    bool Lock(bool on) override;
+    bool IsOn() const override;
+
+private:
+    std::string m_displayName;
+};
+
+// The installed Num Lock; the program's X display unless another was installed. nullptr reinstalls it.
+NumLock& ProgramNumLock();
+void SetProgramNumLock(std::unique_ptr<NumLock> numLock);
+
+// ProgramNumLock().Lock(on) and ProgramNumLock().IsOn().
+bool SetNumLock(bool on);
+bool NumLockIsOn();

@@ -7,9 +7,10 @@
 
 namespace {
 const QByteArray RaiseMessage = "raise\n";
-}
+SingleInstanceFactory g_factory;
+} // namespace
 
-SingleInstance::SingleInstance(const QString& folder, QObject* parent) : QObject(parent) {
+LocalSingleInstance::LocalSingleInstance(const QString& folder, QObject* parent) : SingleInstance(parent) {
     QString dir =
         folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) : folder;
     if (dir.isEmpty())
@@ -18,12 +19,12 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent) : QObject
     m_socketPath = QDir(dir).filePath(QStringLiteral("tarvos.socket"));
 }
 
-SingleInstance::~SingleInstance() {
+LocalSingleInstance::~LocalSingleInstance() {
     if (m_server)
         m_server->close();
 }
 
-bool SingleInstance::TryBecomeFirst() {
+bool LocalSingleInstance::TryBecomeFirst() {
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     m_lock->setStaleLockTime(0); // a lock is stale only when its process is gone
     if (!m_lock->tryLock(200)) {
@@ -47,7 +48,7 @@ bool SingleInstance::TryBecomeFirst() {
     return true;
 }
 
-bool SingleInstance::SendRaise(int timeoutMs) {
+bool LocalSingleInstance::SendRaise(int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(timeoutMs))
@@ -56,4 +57,11 @@ bool SingleInstance::SendRaise(int timeoutMs) {
     const bool ok = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     return ok;
+}
+
+SingleInstance* NewSingleInstance(const QString& folder, QObject* parent) {
+    return g_factory ? g_factory(folder, parent) : new LocalSingleInstance(folder, parent);
+}
+void SetSingleInstanceFactory(SingleInstanceFactory factory) {
+    g_factory = std::move(factory);
 }

@@ -1,10 +1,13 @@
 #pragma once
-// One running copy of the program per user: the first copy holds a lock file and listens on a local
-// socket in the runtime folder; a later copy sends it "raise" and ends. A lock or socket left behind
-// by a copy that crashed is taken over.
+// One running copy of the program per user: a platform layer (see shell/LayerSlot.h). The main menu
+// creates its SingleInstance through NewSingleInstance, so tests install a factory instead of an
+// object. The real one: the first copy holds a lock file and listens on a local socket in the runtime
+// folder; a later copy sends it "raise" and ends. A lock or socket left behind by a copy that crashed
+// is taken over.
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -12,17 +15,27 @@ class QLocalServer;
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // `folder` holds the lock and the socket; empty = the user's runtime folder.
-    explicit SingleInstance(const QString& folder = {}, QObject* parent = nullptr);
-    ~SingleInstance() override;
+    using QObject::QObject;
 
     // True when this is the first copy (it then listens for "raise"); false when another copy runs.
-    bool TryBecomeFirst();
+    virtual bool TryBecomeFirst() = 0;
     // Asks the running copy to bring its window back; true when it took the message.
-    bool SendRaise(int timeoutMs = 2000);
+    virtual bool SendRaise(int timeoutMs = 2000) = 0;
 
 signals:
+    // Another copy asked this one to come to the front.
     void raiseRequested();
+};
+
+// The lock file and local socket in `folder`; empty = the user's runtime folder.
+class LocalSingleInstance : public SingleInstance {
+    Q_OBJECT
+public:
+    explicit LocalSingleInstance(const QString& folder = {}, QObject* parent = nullptr);
+    ~LocalSingleInstance() override;
+
+    bool TryBecomeFirst() override;
+    bool SendRaise(int timeoutMs = 2000) override;
 
 private:
     QString m_lockPath;
@@ -30,3 +43,10 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
 };
+
+// Makes the SingleInstance of lock folder `folder` (empty = the user's runtime folder), owned by `parent`.
+using SingleInstanceFactory = std::function<SingleInstance*(const QString& folder, QObject* parent)>;
+// A new SingleInstance from the installed factory; a LocalSingleInstance unless another was installed.
+SingleInstance* NewSingleInstance(const QString& folder, QObject* parent);
+// An empty factory reinstalls the real one.
+void SetSingleInstanceFactory(SingleInstanceFactory factory);

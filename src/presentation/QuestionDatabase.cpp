@@ -1,6 +1,7 @@
 #include "presentation/QuestionDatabase.h"
 
 #include "shell/Cp1252.h"
+#include "shell/TrimBlanks.h"
 
 #include <cerrno>
 #include <charconv>
@@ -50,13 +51,6 @@ bool SameName(const std::string& a, const std::string& b) {
             return false;
     }
     return true;
-}
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Checks what can be checked without opening the file: opening and closing any descriptor of a file
@@ -379,7 +373,7 @@ FileError LoadItemTable(const QuestionDatabase& db, const std::string& table,
         ItemRecord item;
         std::string id;
         (void)rs.Text("ID", id);
-        id = TrimBlanks(id);
+        id = std::string(TrimBlanks(id));
         long value = 0;
         const auto [end, ec] = std::from_chars(id.data(), id.data() + id.size(), value);
         if (ec != std::errc{} || end != id.data() + id.size() || value < 1 || value > ItemCount)
@@ -424,9 +418,9 @@ bool AnswerPresent(const FieldValue& answer) {
 
 std::string AudioFileName(const std::string& soundPath, const std::string& table,
                           const std::string& requested) {
-    return TrimBlanks(soundPath + "/TARVOS/sound/" + table + "/" + requested);
+    return std::string(TrimBlanks(soundPath + "/" + SoundFolderName + "/" + table + "/" + requested));
 }
 
 std::string AudioRequestName(const FieldValue& stem) {
-    return TrimBlanks(stem.value_or("")) + ".wav";
+    return std::string(TrimBlanks(stem.value_or(""))) + ".wav";
 }

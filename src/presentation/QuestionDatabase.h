@@ -10,6 +10,7 @@
 //   ItemTableInvalid an item table that is not 149 records with IDs 1..149 in order.
 #include "clients/ClientRecord.h"
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <array>
 #include <cstdint>
@@ -19,8 +20,6 @@
 #include <vector>
 
 struct sqlite3;
-
-constexpr const char* QuestionDatabaseName = "TARVOS.MDB";
 
 constexpr int DbNoCurrentRecord = 3021;
 constexpr int DbUpdateWithoutEdit = 3020;

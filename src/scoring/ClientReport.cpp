@@ -1,5 +1,6 @@
 #include "scoring/ClientReport.h"
 
+#include "scoring/Paragraphs.h"
 #include "scoring/ReportBlocks.h"
 #include "scoring/ReportOptions.h"
 #include "scoring/Scoring.h"

@@ -1,5 +1,7 @@
+#include "scoring/Paragraphs.h"
+
 #include "scoring/DataReader.h"
-#include "scoring/ReportBlocks.h"
+#include "scoring/PageHeader.h"
 #include "scoring/ReportData.h"
 #include "shell/ProgramFolder.h"
 

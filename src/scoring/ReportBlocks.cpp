@@ -1,8 +1,9 @@
 #include "scoring/ReportBlocks.h"
 
+#include "scoring/Paragraphs.h"
 #include "scoring/ReportOptions.h"
 #include "scoring/Scoring.h"
-#include "scoring/TextValue.h"
+#include "shell/TextValue.h"
 
 #include <algorithm>
 #include <vector>
@@ -53,21 +54,11 @@ void PrintGroupPair(ReportWriter& out, const Group& left, const Group& right) {
 
 char ResponseChar(int item) {
     const int code = ClientView.ResponseCodes[item];
-    if (item > 108)
+    if (item > LastTrueFalseItem)
         return static_cast<char>('0' + code);
     return code == 1 ? 'T' : code == 2 ? 'F' : '0';
 }
 } // namespace
-
-void PrintPageHeader(ReportWriter& out) {
-    out.PageNumber = static_cast<int16_t>(out.PageNumber + 1);
-    out.Text("\f").EndLine();
-    const int lastDigit = (out.PageNumber % 10 + 10) % 10;
-    out.Sp(7).Text("NAME: ").Text(ClientView.ClientFields[1]).Col(41).Text("-");
-    out.Text(std::to_string(lastDigit)).Text("-").Col(62).Text("Tarvos REPORT").EndLine();
-    out.EndLine();
-    out.PageLine = 2;
-}
 
 void PrintReportHead(ReportWriter& out, int mode) {
     const auto& f = ClientView.ClientFields;
@@ -266,7 +257,7 @@ void PrintSignificantItems(ReportWriter& out) {
 void PrintSection3Answers(ReportWriter& out) {
     std::string lines[11];
     for (int k = 1; k <= 10; ++k) {
-        const int item = 139 + k;
+        const int item = LastRatingItem + k;
         const int code = ClientView.ResponseCodes[item];
         if (code >= 1 && code <= 4)
             lines[k] = ReportTexts.AnswerTexts[4 * (k - 1) + code];

@@ -2,14 +2,9 @@
 // The blocks of the client report and of the one-page summary. Each writes its lines to `out` and
 // advances out.PageLine by the block's fixed amount (which decides the page breaks, and is not always
 // the number of lines printed). They read ClientView, ScoreResults and ReportTexts.
+#include "scoring/PageHeader.h"
 #include "scoring/ReportWriter.h"
 
-#include <string>
-#include <string_view>
-
-constexpr int PageLength = 58;
-
-void PrintPageHeader(ReportWriter& out);
 // mode 1 = full report, mode 2 = one-page summary.
 void PrintReportHead(ReportWriter& out, int mode);
 // The four lines of the confidentiality notice (no counter change).
@@ -34,14 +29,3 @@ void PrintSignatureBlock(ReportWriter& out, const SignatureBlock& block);
 // The full report's block: one observation line in the extreme-truthfulness report, else two.
 void PrintObservations(ReportWriter& out);
 void PrintResponses(ReportWriter& out);
-
-// The paragraph of scale s for range `key` from its paragraph file, each line at column 9, with a page
-// header whenever PageLine reaches 58. Throws ReportFailure for a missing file, key or "END".
-void PrintScaleParagraph(ReportWriter& out, int s, const std::string& key);
-// The same from the bytes of a paragraph file named `fileName`.
-void PrintParagraphLines(ReportWriter& out, std::string_view bytes, const std::string& fileName,
-                         const std::string& key);
-// The notice of the extreme-truthfulness report from the file in `dataFolder`, each line at column 8,
-// with no page breaks. Throws ReportFailure for a missing file or one without "END".
-void PrintInvalidNotice(ReportWriter& out, const std::string& dataFolder);
-void PrintNoticeLines(ReportWriter& out, std::string_view bytes, const std::string& fileName);

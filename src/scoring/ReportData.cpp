@@ -8,11 +8,6 @@ ReportTextSet ReportTexts;
 ScoringTableSet ScoringTables;
 std::array<std::string, ScaleCount + 1> ParagraphFiles;
 
-namespace {
-// The highest answer code of each block of the point keys.
-constexpr std::array<int, 5> BlockMaxCode = {0, 2, 2, 4, 4};
-} // namespace
-
 void ParseReportTexts(std::string_view bytes, const std::string& fileName, ReportTextSet& texts) {
     DataReader in(bytes, fileName);
     for (int s = 1; s <= ScaleCount; ++s)
@@ -30,7 +25,7 @@ void ParseScoringTables(std::string_view bytes, const std::string& fileName, Sco
     for (int j = 1; j <= SignificantItemCount; ++j)
         t.SignificantItemNumbers[j] = in.ReadNumber(1, ItemCount, "significant item number");
     for (int block = 1; block <= 4; ++block)
-        for (int code = 0; code <= BlockMaxCode[block]; ++code)
+        for (int code = 0; code <= PointKeyBlocks[static_cast<std::size_t>(block)].highestCode; ++code)
             t.PointKeys[block][code] = in.ReadField();
     for (int g = 1; g <= 2; ++g)
         for (int r = 1; r <= 3; ++r)

@@ -2,20 +2,14 @@
 // The report texts and scoring tables read from the program's data files on every scoring run, and
 // the paths of the seven scale paragraph files. Arrays are indexed from 1 as the tables are numbered;
 // index 0 is unused.
+#include "clients/ClientRecord.h"
 #include "scoring/ReportResult.h"
+#include "shell/FileNames.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-constexpr const char* ReportTextFileName = "TRVV3RPT.TXT";
-constexpr const char* ScoringDataFileName = "TRVBR.TXT";
-constexpr const char* InvalidNoticeFileName = "INVAL.TXT";
-// Paragraph files of scales 1..7 (index 0 unused).
-constexpr std::array<const char*, 8> ParagraphFileNames = {
-    "",           "TRVV3VA.TXT", "TRVV3AL.TXT", "TRVV3DG.TXT", "TRVV3VI.TXT", "TRVV3AS.TXT", "TRVV3AG.TXT",
-    "TRVV3SC.TXT"};
 
 constexpr int ScaleCount = 7;
 constexpr int SignificantItemCount = 54;
@@ -25,6 +19,26 @@ constexpr int MaxNormCount = 77;
 constexpr int ScThresholdCount = 48;
 constexpr int FloorItemCount = 73;
 constexpr int TruthRowCount = 9;
+
+// The items of each block of the point keys (1..4; index 0 unused) and the highest answer code they
+// take: the True/False section is keyed in two blocks, the other two sections in one each.
+struct PointKeyBlock {
+    int first, last, highestCode;
+    int size() const { return last - first + 1; }
+};
+constexpr std::array<PointKeyBlock, 5> PointKeyBlocks = {
+    {{0, -1, 0},
+     {1, 60, SectionMaxCode[0]},
+     {61, LastTrueFalseItem, SectionMaxCode[0]},
+     {LastTrueFalseItem + 1, LastRatingItem, SectionMaxCode[1]},
+     {LastRatingItem + 1, ItemCount, SectionMaxCode[2]}}};
+// The block (1..4) that holds `item` (1..149).
+constexpr int PointKeyBlockOf(int item) {
+    int block = 1;
+    while (block < 4 && item > PointKeyBlocks[static_cast<std::size_t>(block)].last)
+        ++block;
+    return block;
+}
 
 struct ReportTextSet {
     std::array<std::string, ScaleCount + 1> ScaleNames;

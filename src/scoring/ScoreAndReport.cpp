@@ -6,63 +6,21 @@
 #include "scoring/Scoring.h"
 #include "shell/ProgramFolder.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include "shell/FileIo.h"
+#include "shell/TrimBlanks.h"
+
 #include <unistd.h>
 
 namespace {
-std::string TrimRight(const std::string& s) {
-    return s.substr(0, s.find_last_not_of(' ') + 1);
-}
-
 template <std::size_t N>
 void TrimmedCopy(const std::array<std::string, N>& from, std::array<std::string, N>& to) {
     for (std::size_t i = 0; i < N; ++i)
-        to[i] = TrimRight(from[i]);
-}
-
-FileError WriteAll(int fd, const std::string& bytes, const std::string& path) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return FileErrorFromErrno(n < 0 ? errno : ENOSPC, path);
-        done += static_cast<std::size_t>(n);
-    }
-    return {};
+        to[i] = std::string(TrimRightBlanks(from[i]));
 }
 
 ReportResult WriteReportFile(const std::string& reportPath, const std::string& bytes) {
-    std::string temp = reportPath + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        FileError err = FileErrorFromErrno(errno, reportPath);
+    if (FileError err = WriteFileAtomically(reportPath, bytes); !err.ok())
         return ReportResult{err.number, reportPath, err.description};
-    }
-    // mkstemp makes the file private; a report is an ordinary file of its folder.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    FileError err;
-    if (::fchmod(fd, 0666 & ~mask) != 0)
-        err = FileErrorFromErrno(errno, reportPath);
-    if (err.ok())
-        err = WriteAll(fd, bytes, reportPath);
-    if (::close(fd) != 0 && err.ok())
-        err = FileErrorFromErrno(errno, reportPath);
-    // The old report goes first: renaming over an existing file makes ext4 write the new one out at
-    // once, which costs milliseconds per report, and the report is rebuilt on every run anyway.
-    if (err.ok() && ::unlink(reportPath.c_str()) != 0 && errno != ENOENT)
-        err = FileErrorFromErrno(errno, reportPath);
-    if (err.ok() && ::rename(temp.c_str(), reportPath.c_str()) != 0)
-        err = FileErrorFromErrno(errno, reportPath);
-    if (!err.ok()) {
-        ::unlink(temp.c_str());
-        return ReportResult{err.number, reportPath, err.description};
-    }
     return {};
 }
 } // namespace

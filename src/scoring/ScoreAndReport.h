@@ -1,10 +1,9 @@
 #pragma once
 // Scoring a client and writing the report: the entry point for every caller that shows or prints one.
 #include "scoring/ReportResult.h"
+#include "shell/FileNames.h"
 
 #include <string>
-
-constexpr const char* ReportFileName = "REPORT.PRN";
 
 // Scores the client in slot CurrentClient of the ClientTable (1..ClientCount) with the ten data files
 // of `dataFolder`, read afresh, and composes the report into `report` (Windows-1252, CR LF). On

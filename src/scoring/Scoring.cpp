@@ -1,6 +1,6 @@
 #include "scoring/Scoring.h"
 
-#include "scoring/TextValue.h"
+#include "shell/TextValue.h"
 
 #include <algorithm>
 
@@ -20,26 +20,14 @@ void AddTo(std::initializer_list<int> scales, int points) {
         ScoreResults.RawScore[s] = Add16(ScoreResults.RawScore[s], points);
 }
 
-std::string Trim(std::string_view v) {
-    auto b = v.find_first_not_of(' ');
-    if (b == std::string_view::npos)
-        return {};
-    return std::string(v.substr(b, v.find_last_not_of(' ') - b + 1));
-}
-
 // Which point-key block an item falls in, and its position (1-based) within the block.
 struct BlockPos {
     int block;
     int pos;
 };
 BlockPos BlockOf(int item) {
-    if (item <= 60)
-        return {1, item};
-    if (item <= 108)
-        return {2, item - 60};
-    if (item <= 139)
-        return {3, item - 108};
-    return {4, item - 139};
+    const int block = PointKeyBlockOf(item);
+    return {block, item - PointKeyBlocks[static_cast<std::size_t>(block)].first + 1};
 }
 
 struct Band {
@@ -197,7 +185,7 @@ ReportResult BuildClientView(const ClientRecord& record, int slot) {
                       record.DateOfBirth.trimmed(),
                       record.TestDate.trimmed()};
     for (int k = 1; k <= CourtItemCount; ++k) {
-        std::string item = Trim(record.CourtHistory[static_cast<std::size_t>(k - 1)].view());
+        std::string item = record.CourtHistory[static_cast<std::size_t>(k - 1)].trimmed();
         v.CourtItems[k] = item == "N" || item == "-1" ? "N/A" : item;
     }
     for (int i = 1; i <= ItemCount; ++i) {
@@ -238,7 +226,7 @@ ReportResult ComputeRawScores() {
             const int item = t.ScaleItems[s][k];
             const int q = codes[item];
             auto [block, pos] = BlockOf(item);
-            const int highest = block <= 2 ? 2 : 4;
+            const int highest = PointKeyBlocks[static_cast<std::size_t>(block)].highestCode;
             if (q > highest)
                 return ReportResult{
                     BadDataNumber, "client " + std::to_string(res.ScoredClient) + ", field Responses",
@@ -261,20 +249,18 @@ ReportResult ComputeRawScores() {
     else if (codes[149] == 2)
         AddTo({2}, -2);
 
-    static constexpr int groupA[] = {109, 111, 115, 116, 117, 120, 124, 126, 128, 129, 131, 132, 134, 136};
-    static constexpr int groupB[] = {110, 112, 113, 114, 118, 119, 121, 122, 123, 125, 127, 130, 133, 135};
-    for (int i = 109; i <= 139; ++i)
+    for (int i = LastTrueFalseItem + 1; i <= LastRatingItem; ++i)
         if (codes[i] == 0)
             ++res.OmittedCount[7];
     int16_t sumA = 0, sumB = 0;
-    for (int i : groupA)
+    for (int i : StressCopingGroupA)
         sumA = Add16(sumA, codes[i] == 0 ? 1 : codes[i]);
-    for (int i : groupB)
+    for (int i : StressCopingGroupB)
         sumB = Add16(sumB, codes[i] == 0 ? 4 : codes[i]);
     res.RawScore[7] = sumB <= 0 ? int16_t{0} : static_cast<int16_t>(static_cast<int16_t>(sumA * 60) / sumB);
 
     int trues = 0;
-    for (int i = 1; i <= 108; ++i)
+    for (int i = 1; i <= LastTrueFalseItem; ++i)
         if (codes[i] == 1)
             ++trues;
     if (trues > 102) { // more than 95 % of section 1 answered True
@@ -299,9 +285,9 @@ ReportResult ComputeRawScores() {
     AddTo({3, 4, 5}, EmploymentPoints(court[10]));
 
     int antisocial = 0;
-    for (int i : {110, 122, 133})
+    for (int i : AntisocialOftenItems)
         antisocial += codes[i] == 3 ? 1 : codes[i] == 4 ? 2 : 0;
-    for (int i : {115, 117, 124, 128, 134})
+    for (int i : AntisocialRareItems)
         antisocial += codes[i] == 1 ? 2 : codes[i] == 2 ? 1 : 0;
     AddTo({5}, antisocial);
     return {};

@@ -31,6 +31,15 @@ struct ScoreResultSet {
     int16_t ScoredClient = 0;
 };
 
+// The fixed item groups of the raw scores: the coping (A) and stress (B) items of the scale-7 ratio,
+// and the section-2 items that add antisocial points when answered often (110...) or rarely (115...).
+constexpr std::array<int, 14> StressCopingGroupA = {109, 111, 115, 116, 117, 120, 124,
+                                                    126, 128, 129, 131, 132, 134, 136};
+constexpr std::array<int, 14> StressCopingGroupB = {110, 112, 113, 114, 118, 119, 121,
+                                                    122, 123, 125, 127, 130, 133, 135};
+constexpr std::array<int, 3> AntisocialOftenItems = {110, 122, 133};
+constexpr std::array<int, 5> AntisocialRareItems = {115, 117, 124, 128, 134};
+
 extern ClientViewSet ClientView;
 extern ScoreResultSet ScoreResults;
 

@@ -1,14 +1,14 @@
 #include "shell/Clock.h"
 
+#include "shell/LayerSlot.h"
+
 #include <ctime>
 
 namespace {
-std::optional<std::chrono::year_month_day> g_fixedToday;
+LayerSlot<Clock, SystemClock> g_clock;
 }
 
-std::chrono::year_month_day Today() {
-    if (g_fixedToday)
-        return *g_fixedToday;
+std::chrono::year_month_day SystemClock::Today() const {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -17,4 +17,16 @@ std::chrono::year_month_day Today() {
                                        std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
 }
 
-void SetToday(std::optional<std::chrono::year_month_day> date) { g_fixedToday = date; }
+Clock& ProgramClock() {
+    return g_clock.Get();
+}
+void SetProgramClock(std::unique_ptr<Clock> clock) {
+    g_clock.Set(std::move(clock));
+}
+
+std::chrono::year_month_day Today() {
+    return ProgramClock().Today();
+}
+void SetToday(std::optional<std::chrono::year_month_day> date) {
+    SetProgramClock(date ? std::make_unique<FixedClock>(*date) : nullptr);
+}

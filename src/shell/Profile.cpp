@@ -1,6 +1,7 @@
 #include "shell/Profile.h"
 
 #include "shell/FileIo.h"
+#include "shell/TrimBlanks.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,11 +16,7 @@ namespace {
 constexpr const char* Blanks = " \t";
 
 std::string_view Trim(std::string_view s) {
-    auto b = s.find_first_not_of(Blanks);
-    if (b == std::string_view::npos)
-        return {};
-    auto e = s.find_last_not_of(Blanks);
-    return s.substr(b, e - b + 1);
+    return TrimBlanks(s, Blanks);
 }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -99,24 +96,6 @@ std::string Cut(std::string_view value, std::size_t bufferSize) {
     return std::string(value.substr(0, std::min(value.size(), bufferSize - 1)));
 }
 
-FileError WriteReplacing(const std::string& file, const std::string& bytes) {
-    const std::string temp = file + ".new";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return FileErrorFromErrno(errno, file);
-    int err = WriteFully(fd, bytes, 0);
-    if (err == 0 && ::fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && err == 0)
-        err = errno;
-    if (err == 0 && ::rename(temp.c_str(), file.c_str()) != 0)
-        err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        return FileErrorFromErrno(err, file);
-    }
-    return {};
-}
 } // namespace
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
@@ -141,7 +120,7 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
         }
     }
     std::string_view def = defaultValue;
-    def = def.substr(0, def.find_last_not_of(' ') + 1);
+    def = TrimRightBlanks(def);
     return Cut(def, bufferSize);
 }
 
@@ -194,5 +173,5 @@ FileError WritePrivateProfileString(const std::string& section, const std::strin
         out += l.text + l.end;
     if (old && *old == out)
         return {}; // already says so: the file stays untouched
-    return WriteReplacing(file, out);
+    return WriteFileAtomically(file, out);
 }

@@ -1,7 +1,7 @@
 #include "shell/Settings.h"
 
-#include "shell/Profile.h"
 #include "shell/ProgramFolder.h"
+#include "shell/SettingsProfile.h"
 
 namespace {
 constexpr std::size_t FlagBuffer = 10;
@@ -10,7 +10,7 @@ constexpr std::size_t FlagBuffer = 10;
 constexpr std::size_t PathBuffer = 4096;
 
 bool ReadFlag(const char* key) {
-    return GetPrivateProfileString("Settings", key, "True", FlagBuffer, SettingsPath()).starts_with("Tru");
+    return ProgramProfile().Read("Settings", key, "True", FlagBuffer).starts_with("Tru");
 }
 } // namespace
 
@@ -22,34 +22,33 @@ bool ReadNumLockSetting() {
     return ReadFlag("NumLock");
 }
 FileError SaveNumLockSetting(bool on) {
-    return WritePrivateProfileString("Settings", "NumLock", on ? "True" : "False", SettingsPath());
+    return ProgramProfile().Write("Settings", "NumLock", on ? "True" : "False");
 }
 bool ReadPrintDOSSetting() {
     return ReadFlag("PrintDOS");
 }
 FileError SavePrintDOSSetting(bool on) {
-    return WritePrivateProfileString("Settings", "PrintDOS", on ? "True" : "False", SettingsPath());
+    return ProgramProfile().Write("Settings", "PrintDOS", on ? "True" : "False");
 }
 
 std::string ReadFilePathSetting() {
-    return GetPrivateProfileString("Path", "FilePath", "a:", PathBuffer, SettingsPath());
+    return ProgramProfile().Read("Path", "FilePath", "a:", PathBuffer);
 }
 FileError SaveFilePathSetting(const std::string& path) {
-    return WritePrivateProfileString("Path", "FilePath", path, SettingsPath());
+    return ProgramProfile().Write("Path", "FilePath", path);
 }
 std::string GetINISndPath() {
-    return GetPrivateProfileString("Path", "SndPath", ProgramFolder(), PathBuffer, SettingsPath());
+    return ProgramProfile().Read("Path", "SndPath", ProgramFolder(), PathBuffer);
 }
 
 FileError WriteSystemDBSetting() {
-    return WritePrivateProfileString("Options", "SystemDB", JoinPath(ProgramFolder(), "mokltd.mda"),
-                                     SettingsPath());
+    return ProgramProfile().Write("Options", "SystemDB", JoinPath(ProgramFolder(), "mokltd.mda"));
 }
 
 std::string ReadPublisherCode() {
-    return GetPrivateProfileString("Settings", "PublisherCode", "m", 2, SettingsPath());
+    return ProgramProfile().Read("Settings", "PublisherCode", "m", 2);
 }
 
 std::string ReadScannerSetting() {
-    return GetPrivateProfileString("Options", "Scanner", "", PathBuffer, SettingsPath());
+    return ProgramProfile().Read("Options", "Scanner", "", PathBuffer);
 }

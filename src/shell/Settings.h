@@ -1,11 +1,12 @@
 #pragma once
-// The program's settings in "trvtest.ini" of the program folder.
+// The program's settings in "trvtest.ini" of the program folder, read and written through the installed
+// settings profile (shell/SettingsProfile.h).
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <string>
 
-constexpr const char* SettingsFileName = "trvtest.ini";
-// Full path of the settings file; every read and write uses it.
+// Full path of the program folder's settings file, where the real settings profile reads and writes.
 std::string SettingsPath();
 
 // [Settings] NumLock and PrintDOS: true when the value starts with "Tru" (case matters); default "True".

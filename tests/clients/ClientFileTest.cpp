@@ -1,5 +1,6 @@
 #include "clients/ClientFile.h"
 #include "shell/Clock.h"
+#include "support/ProgramState.h"
 #include "support/RegistrationFixture.h"
 #include "support/TempDir.h"
 
@@ -10,11 +11,8 @@ using namespace std::chrono;
 namespace {
 class ClientFileTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetClientFileState(); }
-    void TearDown() override {
-        ResetClientFileState();
-        SetToday(std::nullopt);
-    }
+    void SetUp() override { ResetProgramState(); }
+    void TearDown() override { ResetProgramState(); }
     TempDir dir;
 };
 } // namespace

@@ -4,6 +4,7 @@
 #include "ShippedInstrument.h"
 
 #include "entry/ResponseGridRules.h"
+#include "scoring/Paragraphs.h"
 #include "scoring/ReportBlocks.h"
 #include "scoring/Scoring.h"
 #include "shell/Cp1252.h"

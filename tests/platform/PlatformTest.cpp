@@ -1,5 +1,6 @@
 #include "platform/NumLock.h"
 #include "platform/SingleInstance.h"
+#include "platform/Volumes.h"
 #include "support/TempDir.h"
 
 #include <QFile>
@@ -44,7 +45,7 @@ TEST(SingleInstanceTest, RealProgramRefusesASecondCopyAndRecoversAfterBeingKille
     const std::string ini = program.read("trvtest.ini");
     const auto stamp = fs::last_write_time(program.file("trvtest.ini"));
 
-    SingleInstance probe(Folder(runtime));
+    LocalSingleInstance probe(Folder(runtime));
     EXPECT_FALSE(probe.TryBecomeFirst());
     ProgramCopy second(program, runtime);
     second.process.start();
@@ -77,10 +78,27 @@ TEST(NumLockTest, LocksAndUnlocksOnARealXServer) {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return fs::exists("/tmp/.X11-unix/X" + std::to_string(number)); }, 10000));
     for (bool on : {true, false, true}) {
-        EXPECT_TRUE(SetNumLockAt(name, on));
-        EXPECT_EQ(NumLockIsOnAt(name), on);
+        EXPECT_TRUE(XkbNumLock(name).Lock(on));
+        EXPECT_EQ(XkbNumLock(name).IsOn(), on);
     }
     xvfb.terminate();
     xvfb.waitForFinished(5000);
-    EXPECT_FALSE(SetNumLock(true)) << "offscreen has no keyboard lights to set";
+    EXPECT_FALSE(XkbNumLock().Lock(true)) << "offscreen has no keyboard lights to set";
+}
+
+TEST(VolumesTest, RemovableVolumesAreToldBySysfsAndTheRealListHasNoSystemMounts) {
+    TempDir sys;
+    for (const char* dev : {"sda", "sdb", "sdb/sdb1"})
+        fs::create_directories(sys.file(std::string("devices/") + dev));
+    sys.write("devices/sdb/removable", "1\n");
+    sys.write("devices/sda/removable", "0\n");
+    fs::create_directory(sys.file("block"));
+    for (const char* dev : {"sda", "sdb", "sdb/sdb1"})
+        fs::create_directory_symlink(sys.file(std::string("devices/") + dev),
+                                     sys.file("block/" + fs::path(dev).filename().string()));
+    const QString block = QString::fromStdString(sys.file("block"));
+    EXPECT_TRUE(IsRemovableDevice("/dev/sdb1", block) && IsRemovableDevice("/dev/sdb", block));
+    EXPECT_FALSE(IsRemovableDevice("/dev/sda", block) || IsRemovableDevice("tmpfs", block));
+    for (const DataVolume& v : MountedVolumes().List())
+        EXPECT_FALSE(v.path.startsWith("/proc") || v.path.startsWith("/sys")) << v.path.toStdString();
 }

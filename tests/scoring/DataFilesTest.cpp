@@ -1,5 +1,6 @@
 #include "ScoringFixture.h"
 #include "scoring/DataReader.h"
+#include "scoring/Paragraphs.h"
 #include "scoring/ReportBlocks.h"
 #include "shell/ProgramFolder.h"
 

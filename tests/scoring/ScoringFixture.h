@@ -4,6 +4,7 @@
 #include "clients/ClientFile.h"
 #include "scoring/ReportOptions.h"
 #include "scoring/Scoring.h"
+#include "support/ProgramState.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -24,20 +25,12 @@ inline const char* const NoCourt = "N N N N N N N N N N ";
 class ScoringTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ScoreResults = {};
+        ResetProgramState();
         ScoringTables = UniformTables();
         ReportTexts.RangeNames = {"", "LOW", "MEDIUM", "PROBLEM", "MAXIMUM"};
-        ResetOptions();
         client = NeutralClient();
     }
-    void TearDown() override {
-        ResetOptions();
-        ResetClientFileState();
-    }
-    static void ResetOptions() {
-        PublisherCode.assign(1, 'm');
-        SummaryReport = false;
-    }
+    void TearDown() override { ResetProgramState(); }
 
     // Lists s = items 10(s-1)+1 .. 10s; True in section 1 earns 1, all else 0; norms: raw r -> 4r,
     // 20 entries; scale-7 percentile of interval i is i; floor slices hold items 61.. (no list).

@@ -39,11 +39,11 @@ for case in "status-jammed|Document feeder jammed" "status-nodocs|Document feede
     code=$?
     [ $code -eq 5 ] || fail "$option exit $code"
     [ -z "$out" ] || fail "$option printed a reading"
-    head -1 "$tmp/err" | grep -qx "Error '20084, Twain DS or DSM reported error, app shouldn't." || fail "$option: $(cat "$tmp/err")"
+    head -1 "$tmp/err" | grep -qx "tarvos-cli: Error '20084, Twain DS or DSM reported error, app shouldn't." || fail "$option: $(cat "$tmp/err")"
     sed -n 2p "$tmp/err" | grep -q "^$text (scanner pnm:0)\. " || fail "$option: $(cat "$tmp/err")"
 done
 "$cli" scan --device pnm:9 "${db[@]}" 2> "$tmp/err"
-[ $? -eq 5 ] && grep -q "^Error '20082, Twain no Data Source.$" "$tmp/err" || fail "missing device: $(cat "$tmp/err")"
+[ $? -eq 5 ] && grep -q "^tarvos-cli: Error '20082, Twain no Data Source.$" "$tmp/err" || fail "missing device: $(cat "$tmp/err")"
 [ "$(sqlite3 "$tmp/TARVOS.MDB" "SELECT COUNT(*) FROM ScanItem WHERE x <> -1 OR y <> -1")" = 0 ] ||
     fail "a failed scan wrote positions"
 "$cli" scan --device pnm:0 --option nonsense "${db[@]}" 2> /dev/null

@@ -2,31 +2,14 @@
 # The real program under Xvfb: a client is registered from a paper answer sheet by keyboard alone
 # (Add New Client, Enter Test Data from Answer Sheet, client information, court history, the 149
 # answers, Save), the program is left with Alt+X, and the client file holds exactly that record
-# after the one that was there before. SHOT_DIR=folder keeps screenshots of two windows.
+# after the one that was there before.
 set -uo pipefail
-build=$(cd "$1" && pwd)
-for tool in xvfb-run xdotool; do
-    command -v $tool > /dev/null || { echo "SKIP: $tool not installed"; exit 77; }
-done
-[ -x "$build/tarvos" ] && [ -x "$build/tarvos-cli" ] && [ -f "$build/TARVOS.MDB" ] || { echo "SKIP: program not built"; exit 77; }
-
-if [ -z "${REGISTER_INNER:-}" ]; then
-    export REGISTER_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$build"
-fi
-
-tmp=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2> /dev/null
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    [ -f "$tmp/log" ] && sed 's/^/  tarvos: /' "$tmp/log"
-    exit 1
-}
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib/e2e.sh"
+e2e_init register "${1:?build dir}"
+build=$E2E_BUILD tmp=$E2E_TMP
+[ -x "$build/tarvos" ] && [ -x "$build/tarvos-cli" ] && [ -f "$build/TARVOS.MDB" ] || { echo "skipped: program not built"; exit 77; }
+fail() { e2e_fail "$@"; }
 
 prog=$tmp/prog data=$tmp/data
 mkdir -p "$prog" "$data" && mkdir -m 700 "$tmp/run"
@@ -39,29 +22,14 @@ record() { printf '%-25s%-11s%-3s%s%s%-2s%s%-10s%-10s%-20s%-149s00' "$@"; }
 record "Existing One" N 44 2 1 12 3 N 10/01/2026 "20N 1 0 2 0 0 1 0 12" "$(rep 1 149)" > "$data/DATA401.TRV"
 before=$(cat "$data/DATA401.TRV")
 
-export TARVOS_PROGRAM_DIR=$prog XDG_RUNTIME_DIR=$tmp/run QT_QPA_PLATFORM=xcb
-"$build/tarvos" > "$tmp/log" 2>&1 &
-pid=$!
-
-# Waits until the window titled exactly $1 is shown and has the keyboard.
-wait_window() {
-    local w
-    for _ in $(seq 150); do
-        w=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -1)
-        if [ -n "$w" ] && [ "$(xdotool getwindowfocus 2> /dev/null)" = "$w" ]; then
-            sleep 0.3
-            return 0
-        fi
-        kill -0 "$pid" 2> /dev/null || fail "the program ended while waiting for '$1'"
-        sleep 0.2
-    done
-    fail "no window '$1' (windows: $(for w in $(xdotool search --onlyvisible --name '.' 2> /dev/null); do
-        printf "'%s' " "$(xdotool getwindowname "$w")"; done), focus on '$(xdotool getwindowname "$(xdotool getwindowfocus)")')"
-}
+e2e_start_x
+export TARVOS_PROGRAM_DIR=$prog XDG_RUNTIME_DIR=$tmp/run
+e2e_start "$build/tarvos"
+wait_window() { e2e_wait_window "$1"; }
 keys() { xdotool key --delay 40 "$@"; }
 typed() { xdotool type --delay 30 "$1"; }
 enter_fields() { for v in "$@"; do typed "$v"; keys Return; done; }
-shot() { [ -n "${SHOT_DIR:-}" ] && import -window root "$SHOT_DIR/$1.png"; }
+shot() { e2e_shot "$1"; }
 
 wait_window Tarvos
 keys Return # "Add New Client" has the focus: "Edit Current Client" waits for a chosen client
@@ -79,17 +47,12 @@ wait_window "Edit Client Responses"
 answers="$(rep 12 54)$(rep 1234 7)431$(rep 0 5)21342"
 [ ${#answers} = 149 ] || fail "the test sheet has ${#answers} answers"
 typed "$answers"
-sleep 0.5
 shot response-grid
 keys Tab Return # "Save"
 wait_window Tarvos
 keys alt+x
-for _ in $(seq 50); do kill -0 "$pid" 2> /dev/null || break; sleep 0.2; done
-kill -0 "$pid" 2> /dev/null && fail "the program did not end on Alt+X"
-wait "$pid"
-rc=$?
-pid=
-[ $rc = 0 ] || fail "the program ended with $rc"
+e2e_wait_exit
+[ "$E2E_RC" = 0 ] || fail "the program ended with $E2E_RC"
 
 list=$("$build/tarvos-cli" list "$data/DATA401.TRV") || fail "tarvos-cli list"
 [ "$list" = "$(printf '1-%-25s\n2-%-25s' 'Existing One' 'Robin Ortiz')" ] || fail "client list reads: $list"

@@ -1,7 +1,6 @@
 #include "ShellFixture.h"
 #include "shell/Settings.h"
 #include "shell/qt/DataDriveSetup.h"
-#include "shell/qt/Volumes.h"
 #include "support/Tmpfs.h"
 
 #include <QLabel>
@@ -25,10 +24,6 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         SetNameDisplayRefresher([this] { ++refreshes; });
-    }
-    void TearDown() override {
-        SetNameDisplayRefresher({});
-        ShellTest::TearDown();
     }
 };
 
@@ -88,7 +83,6 @@ TEST_F(DataDriveTest, DriveWindowHelpAndItsKeys) {
     WhenModal<frmDriveSelect>([](frmDriveSelect* d) {
         KeyToFocus(Qt::Key_Tab);
         KeyToFocus(Qt::Key_Return); // Help
-        KeyToFocus(Qt::Key_Escape); // no meaning here
         EXPECT_TRUE(d->isVisible());
         d->close(); // the close box is "Done"
     });
@@ -101,23 +95,6 @@ TEST_F(DataDriveTest, DriveWindowHelpAndItsKeys) {
     EXPECT_TRUE(w.SelectedDrive.isEmpty());
 }
 
-TEST_F(DataDriveTest, RemovableVolumesAreToldBySysfs) {
-    TempDir sys;
-    for (const char* dev : {"sda", "sdb", "sdb/sdb1"})
-        fs::create_directories(sys.file(std::string("devices/") + dev));
-    sys.write("devices/sdb/removable", "1\n");
-    sys.write("devices/sda/removable", "0\n");
-    fs::create_directory(sys.file("block"));
-    for (const char* dev : {"sda", "sdb", "sdb/sdb1"})
-        fs::create_directory_symlink(sys.file(std::string("devices/") + dev),
-                                     sys.file("block/" + fs::path(dev).filename().string()));
-    const QString block = QString::fromStdString(sys.file("block"));
-    EXPECT_TRUE(IsRemovableDevice("/dev/sdb1", block) && IsRemovableDevice("/dev/sdb", block));
-    EXPECT_FALSE(IsRemovableDevice("/dev/sda", block) || IsRemovableDevice("tmpfs", block));
-    for (const DataVolume& v : ListDataVolumes()) // the real list: no system mounts
-        EXPECT_FALSE(v.path.startsWith("/proc") || v.path.startsWith("/sys")) << v.path.toStdString();
-}
-
 TEST_F(DataDriveTest, EveryFailureFromTheMenuReturnsToThePreviousFolder) {
     data.write("DATA401.TRV", Records({"Kept"}));
     InUse(data.path());
@@ -128,10 +105,9 @@ TEST_F(DataDriveTest, EveryFailureFromTheMenuReturnsToThePreviousFolder) {
     ChooseInDriveWindow(0); // any other error: its message, then back
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text.toStdString(),
-              "Error 9:Subscript out of range\n\nFile: " + bad.file("DATA401.TRV"));
+    EXPECT_EQ(messages.calls[0].text.toStdString(), OverFullMessage(bad.file("DATA401.TRV")));
 
-    volumes = {{QString::fromStdString(bad.file("missing")), {}, true}};
+    volumes->list = {{QString::fromStdString(bad.file("missing")), {}, true}};
     ChooseInDriveWindow(0); // "No" to the question
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     ASSERT_EQ(messages.calls.size(), 2u);
@@ -183,7 +159,8 @@ TEST_F(DataDriveTest, FullMediumReportsDiskFullAndKeepsThePreviousFolder) {
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].text.toStdString(),
-              "Error 61:Disk full\n\nFile: " + medium.file("checkWriteTest"));
+              "Error 61:Disk full\n\nThe disk holding " + medium.file("checkWriteTest") +
+                  " is full: free some space on it, or use another disk.");
     EXPECT_EQ(DataDrive, data.path());
     EXPECT_FALSE(fs::exists(medium.file("checkWriteTest")));
 }

@@ -3,6 +3,7 @@
 #include "shell/Settings.h"
 #include "shell/qt/StartupErrors.h"
 #include "shell/qt/frmMainMenu.h"
+#include "support/FakeProfile.h"
 #include "support/Tmpfs.h"
 
 #include <QAction>
@@ -10,7 +11,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <filesystem>
@@ -128,8 +128,12 @@ TEST_F(MainMenuTest, OptionsMenuSavesTheSettingsAndChangesTheDataDrive) {
     ASSERT_TRUE(w->NumLockAlwaysOn);
     QTest::keyClick(w.get(), Qt::Key_O, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&w] { return w->mnuOptions->isVisible(); }, 2000));
+    w->timNumLock_Timer();
+    EXPECT_TRUE(numLock->on);
     QTest::keyClick(w->mnuOptions, Qt::Key_N);
     EXPECT_FALSE(w->NumLockAlwaysOn || w->mnuOptionsNumLock->isChecked() || ReadNumLockSetting());
+    w->timNumLock_Timer();
+    EXPECT_FALSE(numLock->on) << "the timer keeps the key as the option says";
     w->mnuOptionsPrintDOS->trigger();
     EXPECT_FALSE(PrintToDosPort || ReadPrintDOSSetting());
     w->mnuOptionsNumLock->trigger();
@@ -170,11 +174,9 @@ TEST_F(MainMenuTest, UnloadableClientFileIsReportedWithItsNameAndEndsTheProgram)
     RememberFolder(data.path());
     auto w = Start();
     EXPECT_FALSE(w->isVisible());
-    ASSERT_EQ(messages.calls.size(), 2u);
-    for (const auto& call : messages.calls)
-        EXPECT_EQ(call.text.toStdString(),
-                  "Error 9:Subscript out of range\n\nFile: " + data.file("DATA401.TRV"));
-    EXPECT_EQ(messages.calls[1].title, "Tarvos");
+    ASSERT_EQ(messages.calls.size(), 1u) << "one message for one fault";
+    EXPECT_EQ(messages.calls[0].text.toStdString(), OverFullMessage(data.file("DATA401.TRV")));
+    EXPECT_EQ(messages.calls[0].title, "Tarvos");
     EXPECT_EQ(data.read("DATA401.TRV"), ManyRecords(52));
     EXPECT_TRUE(ClientFile.empty());
 }
@@ -221,27 +223,30 @@ TEST_F(MainMenuTest, StartupHandlerPicksTheMessageByNumber) {
     EXPECT_TRUE(messages.calls.back().text.startsWith("Data disk write protected!"));
     messages.Answer(vbOK);
     EXPECT_FALSE(StartupErrorRetry(FileError{10005, "Input/output error", "/m/DATA401.TRV"}));
-    EXPECT_EQ(messages.calls.back().text, "Error 10005:Input/output error\n\nFile: /m/DATA401.TRV");
+    EXPECT_EQ(messages.calls.back().text,
+              "Error 10005:Input/output error\n\n/m/DATA401.TRV: Input/output error. "
+              "Check the disk and the file, then try again.");
     EXPECT_EQ(messages.calls.back().buttonsAndIcon, vbOKOnly);
 }
 
 TEST_F(MainMenuTest, SecondCopyRaisesTheFirstAndTouchesNoFile) {
-    SingleInstance first(QString::fromStdString(runtime.path()));
-    ASSERT_TRUE(first.TryBecomeFirst());
-    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    anotherCopyRuns = true;
     auto w = Start();
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), "... duplicate instance.");
-    EXPECT_TRUE(raised.wait(2000) || raised.count() == 1);
+    ASSERT_TRUE(instance);
+    EXPECT_EQ(instance->raisesSent, 1);
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_FALSE(fs::exists(program.file("trvtest.ini")));
 }
 
 TEST_F(MainMenuTest, AboutOpensBesideTheMenuAndARaiseRequestRestoresTheWindow) {
+    SetSingleInstanceFactory({}); // the real lock and socket, in the private runtime folder
     RememberFolder(data.path());
     frmAbout::SetSplashDuration(300);
     bool shownDuringSplash = true;
-    QTimer::singleShot(100, [this] { SingleInstance(QString::fromStdString(runtime.path())).SendRaise(); });
+    QTimer::singleShot(100,
+                       [this] { LocalSingleInstance(QString::fromStdString(runtime.path())).SendRaise(); });
     QTimer::singleShot(200, [&shownDuringSplash] {
         for (QWidget* t : QApplication::topLevelWidgets())
             if (qobject_cast<frmMainMenu*>(t))
@@ -254,30 +259,31 @@ TEST_F(MainMenuTest, AboutOpensBesideTheMenuAndARaiseRequestRestoresTheWindow) {
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
-    EXPECT_TRUE(about->cmdMenuChoice_0->isVisible());
-    about->cmdMenuChoice_0->click();
+    EXPECT_TRUE(about->cmdMenuChoice[0]->isVisible());
+    about->cmdMenuChoice[0]->click();
     EXPECT_TRUE(QTest::qWaitFor([w = w.get()] { return w->findChild<frmAbout*>() == nullptr; }, 2000));
 
     w->showMinimized();
     ASSERT_TRUE(QTest::qWaitFor([&w] { return w->isMinimized(); }, 2000));
-    SingleInstance second(QString::fromStdString(runtime.path()));
+    LocalSingleInstance second(QString::fromStdString(runtime.path()));
     ASSERT_FALSE(second.TryBecomeFirst());
     ASSERT_TRUE(second.SendRaise());
     EXPECT_TRUE(QTest::qWaitFor([&w] { return !w->isMinimized() && w->isVisible(); }, 3000));
 }
 
-TEST_F(MainMenuTest, ReadOnlyProgramFolderIsReportedAndTheProgramStillRuns) {
-    Tmpfs folder;
-    if (!folder.mounted())
-        GTEST_SKIP() << folder.why();
-    folder.write("trvtest.ini", "[Path]\r\nFilePath=" + data.path() + "\r\n");
-    ASSERT_TRUE(folder.SetReadOnly(true));
-    SetProgramFolder(folder.path());
+TEST_F(MainMenuTest, SettingsThatCannotBeWrittenAreReportedAndTheProgramStillRuns) {
+    auto* profile = Install(SetProgramProfile, std::make_unique<FakeProfile>());
+    profile->values[{"path", "filepath"}] = data.path();
+    profile->writeError = MakeFileError(70, "/ro/trvtest.ini");
     auto w = Start();
     EXPECT_TRUE(w->isVisible());
-    ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_TRUE(messages.calls[0].text.startsWith("The settings file could not be written.\n\nError 70:"));
     w->mnuOptionsNumLock->trigger();
-    EXPECT_EQ(messages.calls.size(), 2u);
-    EXPECT_TRUE(ReadNumLockSetting()) << "the file is unchanged";
+    w->mnuOptionsPrintDOS->trigger();
+    ASSERT_EQ(messages.calls.size(), 3u) << "the start-up's write and each option's";
+    for (const MsgBoxCall& call : messages.calls) {
+        EXPECT_TRUE(call.text.startsWith("The settings file could not be written.\n\nError 70:"));
+        EXPECT_TRUE(call.text.endsWith("\n/ro/trvtest.ini"));
+    }
+    EXPECT_FALSE(w->NumLockAlwaysOn) << "the option still changes for this run";
+    EXPECT_TRUE(ReadNumLockSetting()) << "the settings are unchanged";
 }

@@ -1,13 +1,17 @@
+#include "shell/RunState.h"
+#include "shell/qt/TarvosDialog.h"
 #include "shell/qt/WindowHelpers.h"
 #include "shell/qt/frmMyInputBox.h"
 #include "support/MessageScript.h"
 #include "support/ModalHelper.h"
+#include "support/RegistrationFixture.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -33,7 +37,92 @@ struct SampleWindow {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
     }
 };
+// A window on the dialog base: a field, a plain button and the menu buttons OK and Cancel.
+class SampleDialog : public TarvosDialog {
+    Q_OBJECT
+public:
+    explicit SampleDialog(int cancelChoice, QWidget* parent = nullptr)
+        : TarvosDialog(parent, QStringLiteral("SampleDialog"), QStringLiteral("Sample")) {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(field);
+        layout->addWidget(plain);
+        AddMenuChoices(this, layout, {QStringLiteral("OK"), QStringLiteral("Cancel")});
+        AddStatusPanel(layout);
+        SetCancelChoice(cancelChoice);
+    }
+    void cmdMenuChoice_Click(int index) override {
+        clicks.push_back(index);
+        Finish(index == 0);
+    }
+    void Form_Activate() override {
+        ++activations;
+        TarvosDialog::Form_Activate();
+        field->setFocus();
+    }
+    QLineEdit* field = new QLineEdit(this);
+    QPushButton* plain = new QPushButton(QStringLiteral("Plain"), this);
+    std::vector<int> clicks;
+    int activations = 0;
+};
 } // namespace
+
+TEST(DialogBaseTest, EscAndEnterMeanNothingNoButtonIsDefaultAndTheCloseBoxCancels) {
+    Proceed = true;
+    SampleDialog w(1);
+    WhenModal<SampleDialog>([](SampleDialog* d) {
+        const QPoint centre = d->screen()->geometry().center();
+        EXPECT_LE((d->frameGeometry().center() - centre).manhattanLength(), 4) << "centred when shown";
+        EXPECT_FALSE(d->plain->autoDefault() || d->plain->isDefault());
+        d->plain->setFocus();
+        for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
+            KeyToFocus(k);
+        d->field->setFocus();
+        for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
+            KeyToFocus(k);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_TRUE(d->clicks.empty());
+        d->close();
+    });
+    EXPECT_EQ(w.exec(), QDialog::Rejected);
+    EXPECT_EQ(w.clicks, std::vector<int>{1}) << "the close box is the cancel button";
+    EXPECT_FALSE(Proceed);
+}
+
+TEST(DialogBaseTest, WithoutAWayOutTheCloseBoxDoesNothing) {
+    SampleDialog w(TarvosDialog::NoWayOut);
+    WhenModal<SampleDialog>([](SampleDialog* d) {
+        d->close();
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_TRUE(d->clicks.empty());
+        d->cmdMenuChoice[0]->setFocus();
+        KeyToFocus(Qt::Key_Return);
+    });
+    EXPECT_EQ(w.exec(), QDialog::Accepted);
+    EXPECT_TRUE(Proceed);
+}
+
+TEST(DialogBaseTest, PanelsFollowTheFocusActivationRunsOnceAndTheOpenerGetsTheKeyboardBack) {
+    SampleWindow opener;
+    SampleDialog w(1, &opener.dlg);
+    WhenModal<SampleDialog>([](SampleDialog* d) {
+        EXPECT_EQ(d->activations, 1);
+        d->cmdMenuChoice[1]->setFocus();
+        EXPECT_EQ(d->sspMenuChoice[1]->palette().color(QPalette::Window), Cyan);
+        EXPECT_TRUE(d->cmdMenuChoice[1]->font().bold());
+        EXPECT_NE(d->sspMenuChoice[0]->palette().color(QPalette::Window), Cyan);
+        d->field->setFocus();
+        EXPECT_NE(d->sspMenuChoice[1]->palette().color(QPalette::Window), Cyan);
+        EXPECT_FALSE(d->cmdMenuChoice[1]->font().bold());
+        WhenModal<QMessageBox>([](QMessageBox*) { KeyToFocus(Qt::Key_Return); });
+        MsgBox("Note", vbOKOnly, "T");
+        EXPECT_TRUE(QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }, 2000));
+        EXPECT_EQ(QApplication::focusWidget(), d->field) << "the focus comes back after a message box";
+        EXPECT_EQ(d->activations, 1);
+        d->cmdMenuChoice[0]->click();
+    });
+    w.exec();
+    EXPECT_TRUE(QTest::qWaitFor([&opener] { return QApplication::activeWindow() == &opener.dlg; }, 2000));
+}
 
 TEST(WindowHelpersTest, MenuButtonsTakeEnterAndSpaceSwallowOtherKeysAndMoveWithArrows) {
     SampleWindow w;
@@ -110,10 +199,16 @@ TEST(InputBoxTest, LengthLimitEnterToOkEmptyRefusedPasswordStars) {
     EXPECT_EQ(messages.calls.back().text, "Please enter the required data.");
 }
 
-TEST(InputBoxTest, CancelAndTheCloseBoxCancelKeepingThePreviousValue) {
+TEST(InputBoxTest, EachPromptStartsEmptyAndCancelOrTheCloseBoxHandsBackNothing) {
     frmMyInputBox box;
-    box.InputValue = "before";
     WhenModal<frmMyInputBox>([](frmMyInputBox*) {
+        TypeEnter("first");
+        KeyToFocus(Qt::Key_Return);
+    });
+    box.exec();
+    ASSERT_EQ(box.InputValue, "first");
+    WhenModal<frmMyInputBox>([](frmMyInputBox* b) {
+        EXPECT_EQ(b->txtInput->text(), "") << "the earlier answer is not offered again";
         TypeToFocus("typed");
         KeyToFocus(Qt::Key_Tab);
         KeyToFocus(Qt::Key_Tab);
@@ -121,10 +216,12 @@ TEST(InputBoxTest, CancelAndTheCloseBoxCancelKeepingThePreviousValue) {
     });
     box.exec();
     EXPECT_TRUE(box.Cancelled);
-    EXPECT_EQ(box.InputValue, "before");
+    EXPECT_EQ(box.InputValue, "");
 
-    frmMyInputBox other;
     WhenModal<frmMyInputBox>([](frmMyInputBox* b) { b->close(); });
-    other.exec();
-    EXPECT_TRUE(other.Cancelled);
+    box.exec();
+    EXPECT_TRUE(box.Cancelled);
+    EXPECT_EQ(box.InputValue, "");
 }
+
+#include "WindowConventionsTest.moc"

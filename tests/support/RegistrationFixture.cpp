@@ -2,9 +2,9 @@
 
 #include "clients/ClientFile.h"
 #include "shell/Clock.h"
-#include "shell/RunState.h"
 #include "shell/qt/WindowHelpers.h"
 #include "support/ModalHelper.h"
+#include "support/ProgramState.h"
 
 #include <sqlite3.h>
 
@@ -67,13 +67,11 @@ std::string ManyRecords(int n) {
 }
 
 void RegistrationWindowTest::SetUp() {
-    ResetClientFileState();
-    ClearRunState();
+    ResetProgramState();
     FillCodeTables();
     SetSectionBounds();
     SetToday(
         std::chrono::year_month_day{std::chrono::year{2026}, std::chrono::December, std::chrono::day{6}});
-    ResetBeepCount();
     SetMsgBoxResponder([this](const MsgBoxCall& call) {
         messages.push_back(call);
         return vbOK;
@@ -84,9 +82,7 @@ void RegistrationWindowTest::SetUp() {
 void RegistrationWindowTest::TearDown() {
     CloseAllModals();
     SetMsgBoxResponder({});
-    SetToday(std::nullopt);
-    ResetClientFileState();
-    ClearRunState();
+    ResetProgramState();
 }
 
 void RegistrationWindowTest::UseClients(const std::vector<ClientRecord>& clients) {

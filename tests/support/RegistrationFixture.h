@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up for the registration windows' tests: a data folder with a client file, a fixed
-// today, every message box recorded and answered, the bell counter reset.
+// today, every message box recorded and answered, the program-wide state reset.
 #include "clients/ClientRecord.h"
 #include "support/MessageScript.h"
 #include "support/TempDir.h"

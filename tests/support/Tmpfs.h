@@ -18,6 +18,7 @@ public:
     std::string file(const std::string& name) const { return m_dir.file(name); }
     std::string why() const { return m_why; }
     void write(const std::string& name, const std::string& bytes) const { m_dir.write(name, bytes); }
+    std::string read(const std::string& name) const { return m_dir.read(name); }
 
     bool SetReadOnly(bool readOnly);
     bool Unmount();

@@ -1,10 +1,12 @@
 #include "clients/qt/frmClientInfo.h"
 
 #include "clients/ClientFile.h"
+#include "clients/Registration.h"
 #include "shell/RunState.h"
 #include "shell/qt/Cp1252.h"
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/MsgPanel.h"
+#include "shell/qt/StartupErrors.h"
 #include "shell/qt/WindowHelpers.h"
 
 #include <QAbstractItemView>
@@ -38,8 +40,8 @@ QString DateInput(const QString& shown) {
 } // namespace
 
 frmClientInfo::frmClientInfo(QWidget* parent)
-    : EntryDialog(parent, QStringLiteral("frmClientInfo"), QStringLiteral("Client Information")) {
-
+    : TarvosDialog(parent, QStringLiteral("frmClientInfo"), QStringLiteral("Client Information")) {
+    SetCancelChoice(1);
     auto* outer = new QVBoxLayout(this);
     frClient = new QFrame(this);
     frClient->setObjectName(QStringLiteral("frClient"));
@@ -95,12 +97,12 @@ frmClientInfo::frmClientInfo(QWidget* parent)
         combo->setMinimumWidth(170);
 
     auto* buttons = new QHBoxLayout;
-    MakeButtons(frClient, buttons, QStringLiteral("Information OK"), QStringLiteral("Cancel Input"));
+    AddMenuChoices(frClient, buttons, {QStringLiteral("Information OK"), QStringLiteral("Cancel Input")});
     grid->addLayout(buttons, ClientFieldCount, 0, 1, 2);
     setTabOrder(mebDateOfBirth, cmdMenuChoice[0]);
     setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
 
-    outer->addWidget(msgPanel);
+    AddStatusPanel(outer);
     adjustSize();
     Form_Load();
 }
@@ -172,10 +174,9 @@ ClientInfoValues frmClientInfo::ScreenValues() const {
 }
 
 void frmClientInfo::Form_Load() {
-    if (!(windowState() & Qt::WindowMaximized))
-        CenterForm(this);
     m_loadedValues = {};
-    if (EditExisting) {
+    // A scanned sheet arrives in the new client's slot; the window opens filled for checking.
+    if (EditExisting || ScannedAnswers) {
         RecordToScreen();
     } else {
         EditCountNow = 0;
@@ -184,7 +185,7 @@ void frmClientInfo::Form_Load() {
 }
 
 void frmClientInfo::Form_Activate() {
-    ResetMenuChoices(this, 1);
+    TarvosDialog::Form_Activate();
     if (EditExisting || ScannedAnswers)
         cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
     else
@@ -229,12 +230,6 @@ void frmClientInfo::RecordToScreen() {
                                  "continue.")
                 : QStringLiteral("Exceeded limits of editing. Press Enter to continue."));
     }
-}
-
-void frmClientInfo::RecordToDB() {
-    if (CurrentClient < 1 || CurrentClient > MaxClients)
-        return;
-    ClientInfoToRecord(ScreenValues(), ClientTable[static_cast<std::size_t>(CurrentClient)]);
 }
 
 void frmClientInfo::LockFields() {
@@ -353,7 +348,7 @@ void frmClientInfo::Field_LostFocus(ClientField field) {
 }
 
 void frmClientInfo::cmdMenuChoice_GotFocus(int index) {
-    HighlightMenuChoice(this, 1, index);
+    HighlightMenuChoice(index);
     if (index == 1)
         msgPanel->setText(QStringLiteral("Cancel information input and return to Main Menu."));
     else if (NameDeletedNow == 1)
@@ -379,43 +374,25 @@ void frmClientInfo::cmdMenuChoice_Click(int index) {
             }
         }
     }
-    bool unchanged = false;
-    if (EditExisting && (CurrentClient < 1 || CurrentClient > ClientCount)) {
-        Finish(false); // no stored client to edit
-        return;
-    }
-    if (EditExisting) {
-        unchanged = ClientInfoUnchanged(ScreenValues(), ClientTable[static_cast<std::size_t>(CurrentClient)]);
-    } else {
-        if (ClientCount >= MaxClients)
-            return; // the main menu never starts a registration on a full data disk
-        CurrentClient = static_cast<int16_t>(ClientCount + 1);
-    }
-    if (EditExisting && (unchanged || m_storedEditCount >= EditLimit)) {
+    const ClientInfoStore stored = StoreClientInformation(ScreenValues(), m_storedEditCount, EditCountNow);
+    switch (stored.outcome) {
+    case ClientInfoOutcome::Continue:
         Finish(true);
-        return;
+        break;
+    case ClientInfoOutcome::Cancel:
+        Finish(false);
+        break;
+    case ClientInfoOutcome::Stay:
+        break;
+    case ClientInfoOutcome::WriteFailed:
+        // Nothing was stored: let the user retry or cancel.
+        MsgBox(UnexpectedErrorText(stored.error), vbOKOnly | vbCritical, AppTitle());
+        cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
+        break;
     }
-    ClientRecord& record = ClientTable[static_cast<std::size_t>(CurrentClient)];
-    const ClientRecord before = record;
-    if (!EditExisting)
-        StartNewClientRecord(record);
-    RecordToDB();
-    if (EditExisting) {
-        record.EditCount = std::to_string(std::min<int>(EditCountNow, 9));
-        if (auto err = SaveClientRecord(CurrentClient); !err.ok()) {
-            // Nothing was stored: keep memory as the file has it and let the user retry or cancel.
-            record = before;
-            MsgBox(Qs(err.message()), vbOKOnly | vbCritical, AppTitle());
-            cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    Finish(true);
 }
 
 bool frmClientInfo::eventFilter(QObject* watched, QEvent* event) {
-    if (ButtonEvent(watched, event))
-        return false;
     for (int i = 0; i < ClientFieldCount; ++i) {
         const auto field = static_cast<ClientField>(i);
         if (watched != FieldWidget(field))
@@ -438,5 +415,5 @@ bool frmClientInfo::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    return QDialog::eventFilter(watched, event);
+    return TarvosDialog::eventFilter(watched, event);
 }

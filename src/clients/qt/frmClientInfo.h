@@ -3,7 +3,7 @@
 // with every field's check, the edit limit and the name-deleted lock.
 #include "clients/ClientInfoRules.h"
 #include "clients/ClientRecord.h"
-#include "clients/qt/EntryDialog.h"
+#include "shell/qt/TarvosDialog.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 
-class frmClientInfo : public EntryDialog {
+class frmClientInfo : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmClientInfo(QWidget* parent = nullptr);
@@ -31,7 +31,6 @@ public:
     void Form_Load();
     void Form_Activate() override;
     void RecordToScreen();
-    void RecordToDB();
     void LockFields();
     void ShowEditLimitMessage();
     void RecordFieldChange(ClientField field);

@@ -20,11 +20,11 @@
 
 namespace {
 constexpr int LastItem = CourtItemCount - 1;
-
 } // namespace
 
 frmCourtHistory::frmCourtHistory(QWidget* parent)
-    : EntryDialog(parent, QStringLiteral("frmCourtHistory"), QStringLiteral("Court History")) {
+    : TarvosDialog(parent, QStringLiteral("frmCourtHistory"), QStringLiteral("Court History")) {
+    SetCancelChoice(1);
     auto* outer = new QVBoxLayout(this);
     frCourt = new QFrame(this);
     frCourt->setObjectName(QStringLiteral("frCourt"));
@@ -56,26 +56,24 @@ frmCourtHistory::frmCourtHistory(QWidget* parent)
             setTabOrder(txtItem[i - 1], txtItem[i]);
     }
     auto* buttons = new QHBoxLayout;
-    MakeButtons(frCourt, buttons, QStringLiteral("Information OK"), QStringLiteral("Cancel Input"));
+    AddMenuChoices(frCourt, buttons, {QStringLiteral("Information OK"), QStringLiteral("Cancel Input")});
     grid->addLayout(buttons, CourtItemCount + 1, 0, 1, 2);
     setTabOrder(txtItem[LastItem], cmdMenuChoice[0]);
     setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
-    outer->addWidget(msgPanel);
+    AddStatusPanel(outer);
     adjustSize();
     Form_Load();
 }
 
 void frmCourtHistory::Form_Load() {
-    if (!(windowState() & Qt::WindowMaximized))
-        CenterForm(this);
     if (const ClientRecord* slot = CurrentSlot())
         m_slotAtLoad = *slot;
-    if (EditExisting)
+    if (EditExisting || ScannedAnswers)
         GetCourtData();
 }
 
 void frmCourtHistory::Form_Activate() {
-    ResetMenuChoices(this, 1);
+    TarvosDialog::Form_Activate();
     if (const ClientRecord* slot = CurrentSlot())
         lblClientName->setText(FromCp1252(slot->Name.view()));
     if (EditExisting || ScannedAnswers)
@@ -119,7 +117,7 @@ bool frmCourtHistory::CheckItem(int item) {
 }
 
 void frmCourtHistory::cmdMenuChoice_GotFocus(int index) {
-    HighlightMenuChoice(this, 1, index);
+    HighlightMenuChoice(index);
     msgPanel->setText(
         index == 0 ? QStringLiteral("If information is correct press Enter or press Tab to change an entry.")
                    : QStringLiteral("Cancel information input and return to Main Menu."));
@@ -139,8 +137,6 @@ void frmCourtHistory::cmdMenuChoice_Click(int index) {
 }
 
 bool frmCourtHistory::eventFilter(QObject* watched, QEvent* event) {
-    if (ButtonEvent(watched, event))
-        return false;
     for (int k = 1; k <= CourtItemCount; ++k) {
         if (watched != txtItem[static_cast<std::size_t>(k - 1)])
             continue;
@@ -160,5 +156,5 @@ bool frmCourtHistory::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    return QDialog::eventFilter(watched, event);
+    return TarvosDialog::eventFilter(watched, event);
 }

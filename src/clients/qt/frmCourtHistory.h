@@ -1,7 +1,7 @@
 #pragma once
 // "Court History": the ten court-history answers of the current client.
 #include "clients/ClientRecord.h"
-#include "clients/qt/EntryDialog.h"
+#include "shell/qt/TarvosDialog.h"
 
 #include <array>
 
@@ -9,7 +9,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 
-class frmCourtHistory : public EntryDialog {
+class frmCourtHistory : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmCourtHistory(QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
 #include "entry/qt/AnswerSheetDrawing.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
@@ -176,8 +176,10 @@ QImage RenderAnswerSheet(const SheetLayout& layout, int dpi) {
     return image;
 }
 
-bool WriteAnswerSheetPdf(const QString& path, const SheetLayout& layout, QString& error) {
-    QPdfWriter writer(path);
+QByteArray AnswerSheetPdf(const SheetLayout& layout) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setPageSize(QPageSize(QSizeF(layout.pageWidth / 100.0, layout.pageHeight / 100.0), QPageSize::Inch,
                                  QStringLiteral("Answer sheet"), QPageSize::ExactMatch));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -185,15 +187,11 @@ bool WriteAnswerSheetPdf(const QString& path, const SheetLayout& layout, QString
     writer.setTitle(QStringLiteral("Tarvos answer sheet"));
     writer.setCreator(QStringLiteral("Tarvos"));
     QPainter painter;
-    if (!painter.begin(&writer)) {
-        error = QStringLiteral("Cannot write the file %1.").arg(QFileInfo(path).absoluteFilePath());
-        return false;
-    }
+    if (!painter.begin(&writer))
+        return {};
     painter.scale(PdfResolution / 100.0, PdfResolution / 100.0);
     DrawAnswerSheet(painter, layout);
-    if (!painter.end()) {
-        error = QStringLiteral("Cannot write the file %1.").arg(QFileInfo(path).absoluteFilePath());
-        return false;
-    }
-    return true;
+    if (!painter.end())
+        return {};
+    return buffer.data();
 }

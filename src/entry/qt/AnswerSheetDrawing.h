@@ -4,6 +4,7 @@
 // turns white. One drawing serves the PDF for printing and the 100 dpi image for tests.
 #include "entry/SheetLayout.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -19,6 +20,6 @@ void DrawAnswerSheet(QPainter& painter, const SheetLayout& layout);
 // The sheet as a white RGB image at `dpi` dots per inch (100 for a page as the scanner gives it).
 QImage RenderAnswerSheet(const SheetLayout& layout, int dpi = 100);
 
-// Writes the sheet as a one-page PDF of 8.5 x 14 inches at exact scale. On failure returns false and
-// sets `error` to a sentence naming the file.
-bool WriteAnswerSheetPdf(const QString& path, const SheetLayout& layout, QString& error);
+// The sheet as a one-page PDF of 8.5 x 14 inches at exact scale, composed in memory so that the
+// caller can check every byte of its write; empty when drawing fails.
+QByteArray AnswerSheetPdf(const SheetLayout& layout);

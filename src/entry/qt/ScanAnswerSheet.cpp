@@ -1,8 +1,11 @@
 #include "entry/qt/ScanAnswerSheet.h"
 
+#include "clients/ClientFile.h"
+#include "clients/Registration.h"
 #include "entry/ScanReview.h"
 #include "entry/ScanSequence.h"
 #include "entry/qt/ScanAcquisition.h"
+#include "entry/qt/frmNewEntry.h"
 #include "platform/ImageFileScanner.h"
 #include "platform/SaneScanner.h"
 #include "shell/ProgramFolder.h"
@@ -132,4 +135,43 @@ void ScanAnswerSheet(QWidget* parent, const ScanHandOver& handOver) {
     RunAnswerSheetScan(steps, QuestionDatabasePath.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB")
                                                            : QuestionDatabasePath);
     NormalPointer();
+}
+
+namespace {
+// Puts the sheet's client information and court history into the new client's slot.
+void FillNewClientSlot(const std::string& name, const ScannedSheet& sheet) {
+    CurrentClient = static_cast<int16_t>(ClientCount + 1);
+    ClientRecord& slot = ClientTable[static_cast<std::size_t>(CurrentClient)];
+    slot = ClientRecord{};
+    slot.Name = name;
+    slot.SSN = sheet.SSN;
+    slot.Age = sheet.Age;
+    slot.Gender = sheet.Gender;
+    slot.Race = sheet.Race;
+    slot.Marital = sheet.Marital;
+    slot.Education = sheet.Education;
+    slot.DateOfBirth = sheet.DateOfBirth;
+    for (std::size_t k = 0; k < sheet.CourtHistory.size(); ++k)
+        slot.CourtHistory[k] = sheet.CourtHistory[k];
+}
+} // namespace
+
+RegistrationSteps ScanRegistrationSteps() {
+    auto responses = std::make_shared<std::string>();
+    RegistrationSteps steps;
+    steps.answersFirst = [responses](QWidget* parent) {
+        bool handedOver = false;
+        ScanAnswerSheet(parent, [&](const std::string& name, const SheetScan& scan) {
+            FillNewClientSlot(name, scan.sheet);
+            *responses = scan.sheet.ScannedResponses;
+            handedOver = true;
+        });
+        return handedOver;
+    };
+    steps.answers = [responses](QWidget* parent) {
+        if (ClientRecord* slot = CurrentSlot())
+            slot->Responses = *responses;
+        return RunModalStep<frmNewEntry>(parent);
+    };
+    return steps;
 }

@@ -2,6 +2,7 @@
 // ScanAnswerSheet: the answer-sheet scan as the entry-method window starts it. The name and insert
 // prompts, the acquisition with its progress window, "raw.bmp" and the messages are here; the steps
 // and their order come from RunAnswerSheetScan; the client windows come from `handOver`.
+#include "clients/qt/RunRegistration.h"
 #include "entry/PageSource.h"
 #include "entry/SheetScan.h"
 
@@ -20,6 +21,11 @@ void ScanAnswerSheet(QWidget* parent, const ScanHandOver& handOver);
 
 // The page source of a scan: the scanner (`file` empty) or a page image file.
 using ScanSourceFactory = std::function<std::unique_ptr<PageSource>(const std::string& file)>;
+// The registration steps of "Scan Answer Sheet": the scan first, which fills the new client's slot
+// with the sheet's client information and court history; the scanned answers are put in the slot
+// after the court history, for checking in the grid.
+RegistrationSteps ScanRegistrationSteps();
+
 // Tests: scan from `factory` instead; an empty factory returns to the real ones.
 void SetScanSourceFactory(ScanSourceFactory factory);
 

@@ -4,11 +4,13 @@
 #include "clients/Registration.h"
 #include "entry/GridItems.h"
 #include "entry/ScanReview.h"
+#include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/qt/Cp1252.h"
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/MsgPanel.h"
+#include "shell/qt/StartupErrors.h"
 #include "shell/qt/WindowHelpers.h"
 
 #include <QApplication>
@@ -28,13 +30,15 @@ constexpr unsigned White = 0xFFFFFF, DarkBlue = 0x800000, Green = 0x00FF00, Cyan
 constexpr int NumberWidth = 44, AnswerWidth = 24, RowHeight = 18, VisibleRows = 17;
 
 QString DatabasePath() {
-    return QString::fromStdString(QuestionDatabasePath.empty() ? JoinPath(ProgramFolder(), "TARVOS.MDB")
-                                                               : QuestionDatabasePath);
+    return QString::fromStdString(QuestionDatabasePath.empty()
+                                      ? JoinPath(ProgramFolder(), QuestionDatabaseName)
+                                      : QuestionDatabasePath);
 }
 } // namespace
 
 frmNewEntry::frmNewEntry(QWidget* parent)
-    : EntryDialog(parent, QStringLiteral("frmNewEntry"), QStringLiteral("Edit Client Responses")) {
+    : TarvosDialog(parent, QStringLiteral("frmNewEntry"), QStringLiteral("Edit Client Responses")) {
+    SetCancelChoice(1);
     auto* outer = new QVBoxLayout(this);
     lblClientName = new QLabel(this);
     lblClientName->setObjectName(QStringLiteral("lblClientName"));
@@ -56,7 +60,7 @@ frmNewEntry::frmNewEntry(QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    MakeButtons(this, buttons, QStringLiteral("Save"), QStringLiteral("Cancel"));
+    AddMenuChoices(this, buttons, {QStringLiteral("Save"), QStringLiteral("Cancel")});
     buttons->addStretch();
     outer->addLayout(buttons);
     // After a scan: the doubtful marks the operator should check against the paper.
@@ -65,7 +69,7 @@ frmNewEntry::frmNewEntry(QWidget* parent)
     lblScanReview->setWordWrap(true);
     lblScanReview->setVisible(false);
     outer->addWidget(lblScanReview);
-    outer->addWidget(msgPanel);
+    AddStatusPanel(outer);
 
     if (ClientRecord* slot = CurrentSlot()) {
         m_slotAtLoad = *slot;
@@ -88,14 +92,10 @@ frmNewEntry::frmNewEntry(QWidget* parent)
             setTabOrder(previous, w);
         previous = w;
     }
-    for (QWidget* w : {cmdMenuChoice[0], cmdMenuChoice[1]}) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    }
+    if (previous)
+        setTabOrder(previous, cmdMenuChoice[0]);
+    setTabOrder(cmdMenuChoice[0], cmdMenuChoice[1]);
     adjustSize();
-    if (!(windowState() & Qt::WindowMaximized))
-        CenterForm(this);
 }
 
 void frmNewEntry::AddGrid(int type) {
@@ -315,10 +315,10 @@ void frmNewEntry::Grid_CellChanged(int grid, int row) {
 }
 
 void frmNewEntry::Form_Activate() {
-    ResetMenuChoices(this, 1);
+    TarvosDialog::Form_Activate();
     ClientRecord* slot = CurrentSlot();
     if (!m_loadError.ok() || !slot || grdResponses.empty()) {
-        MsgBox(FromCp1252(m_loadError.ok() ? std::string("No client is selected.") : m_loadError.message()),
+        MsgBox(m_loadError.ok() ? QStringLiteral("No client is selected.") : UnexpectedErrorText(m_loadError),
                vbOKOnly | vbCritical, AppTitle());
         Abandon();
         return;
@@ -350,7 +350,7 @@ void frmNewEntry::Form_Activate() {
 }
 
 void frmNewEntry::cmdMenuChoice_GotFocus(int index) {
-    HighlightMenuChoice(this, 1, index);
+    HighlightMenuChoice(index);
     msgPanel->setText(index == 0 ? QStringLiteral("SAVE data, close this window and return to Main Menu")
                                  : QStringLiteral("DISCARD data, close this window and return to Main Menu"));
 }
@@ -366,7 +366,7 @@ void frmNewEntry::cmdMenuChoice_Click(int index) {
     cmdMenuChoice[0]->setEnabled(false);
     if (auto err = StoreClientAnswers(ItemAnswers, !EditExisting); !err.ok()) {
         // Nothing was stored: say so and let the user try again or cancel.
-        MsgBox(FromCp1252(err.message()), vbOKOnly | vbCritical, AppTitle());
+        MsgBox(UnexpectedErrorText(err), vbOKOnly | vbCritical, AppTitle());
         cmdMenuChoice[0]->setEnabled(true);
         cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
         return;
@@ -380,11 +380,9 @@ void frmNewEntry::Abandon() {
 }
 
 bool frmNewEntry::eventFilter(QObject* watched, QEvent* event) {
-    if (ButtonEvent(watched, event))
-        return false;
     const int grid = GridIndex(watched);
     if (grid < 0)
-        return QDialog::eventFilter(watched, event);
+        return TarvosDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
         return !m_loading && Grid_KeyPress(grid, static_cast<QKeyEvent*>(event));

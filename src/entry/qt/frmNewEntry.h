@@ -2,9 +2,9 @@
 // "Edit Client Responses": the 149 answers of the current client keyed from a paper answer sheet,
 // in one grid per answer type, side by side.
 #include "clients/ClientRecord.h"
-#include "clients/qt/EntryDialog.h"
 #include "entry/ResponseGridRules.h"
 #include "shell/FileError.h"
+#include "shell/qt/TarvosDialog.h"
 
 #include <set>
 #include <string>
@@ -14,7 +14,7 @@ class QFrame;
 class QLabel;
 class QTableWidget;
 
-class frmNewEntry : public EntryDialog {
+class frmNewEntry : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmNewEntry(QWidget* parent = nullptr);

@@ -1,7 +1,7 @@
 #include "shell/qt/DataDriveSetup.h"
 
 #include "clients/ClientFile.h"
-#include "shell/DataDrive.h"
+#include "clients/DataDrive.h"
 #include "shell/Settings.h"
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/StartupErrors.h"
@@ -102,7 +102,10 @@ DriveSetup SetUpDataDrive(bool AtStartup) {
                     break; // the same step again
                 return AtStartup ? DriveSetup::Ended : RestorePrevious(previous);
             case Handling::Other:
-                MsgBox(UnexpectedErrorText(err), vbOKOnly, AppTitle());
+                // At start-up a folder that did not load is loaded again by the start-up handler,
+                // which reports the failure: one message for one fault.
+                if (!AtStartup || (!DataDrive.empty() && step + 1 != std::size(steps)))
+                    MsgBox(UnexpectedErrorText(err), vbOKOnly, AppTitle());
                 return AtStartup ? DriveSetup::Ended : RestorePrevious(previous);
             }
         }

@@ -1,5 +1,6 @@
 #include "shell/qt/StartupErrors.h"
 
+#include "clients/FileErrorInWords.h"
 #include "shell/qt/MsgBox.h"
 
 bool AskWriteProtectedRetry() {
@@ -9,10 +10,8 @@ bool AskWriteProtectedRetry() {
 }
 
 QString UnexpectedErrorText(const FileError& err) {
-    QString text = QString::fromStdString(err.message());
-    if (!err.path.empty())
-        text += QStringLiteral("\n\nFile: ") + QString::fromLocal8Bit(err.path);
-    return text;
+    return QString::fromStdString(err.message()) + QStringLiteral("\n\n") +
+           QString::fromLocal8Bit(FileErrorInWords(err));
 }
 
 bool StartupErrorRetry(const FileError& err) {

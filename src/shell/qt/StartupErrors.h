@@ -8,7 +8,7 @@
 // step, false when the program is to end.
 bool StartupErrorRetry(const FileError& err);
 
-// "Error n:description" of an unexpected failure, followed by the file it concerns when it names one.
+// "Error n:description" of a failure, followed by a line in words naming the file or disk and what to do.
 QString UnexpectedErrorText(const FileError& err);
 
 // "Data disk write protected!" with its OK and Cancel buttons and stop icon; true for OK. Start-up and

@@ -40,8 +40,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
             return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        if (!IsEnterKey(static_cast<QKeyEvent*>(event)))
             return false;
         static_cast<QPushButton*>(watched)->click();
         return true;
@@ -163,19 +162,27 @@ void NormalPointer() {
     QApplication::processEvents();
 }
 
+namespace {
+MenuChoice FindMenuChoice(QWidget* window, int index) {
+    return {window->findChild<QFrame*>(QStringLiteral("sspMenuChoice_%1").arg(index)),
+            window->findChild<QPushButton*>(QStringLiteral("cmdMenuChoice_%1").arg(index))};
+}
+} // namespace
+
+void PaintMenuChoice(MenuChoice choice, bool lit) {
+    if (choice.ssp)
+        SetBackColor(choice.ssp, lit ? PanelFocused : PanelNormal);
+    SetBold(choice.cmd, lit);
+}
+
 void ResetMenuChoices(QWidget* window, int lastIndex) {
-    for (int i = 0; i <= lastIndex; ++i) {
-        if (auto* ssp = window->findChild<QFrame*>(QStringLiteral("sspMenuChoice_%1").arg(i)))
-            SetBackColor(ssp, PanelNormal);
-        SetBold(window->findChild<QPushButton*>(QStringLiteral("cmdMenuChoice_%1").arg(i)), false);
-    }
+    for (int i = 0; i <= lastIndex; ++i)
+        PaintMenuChoice(FindMenuChoice(window, i), false);
 }
 
 void HighlightMenuChoice(QWidget* window, int lastIndex, int index) {
     ResetMenuChoices(window, lastIndex);
-    if (auto* ssp = window->findChild<QFrame*>(QStringLiteral("sspMenuChoice_%1").arg(index)))
-        SetBackColor(ssp, PanelFocused);
-    SetBold(window->findChild<QPushButton*>(QStringLiteral("cmdMenuChoice_%1").arg(index)), true);
+    PaintMenuChoice(FindMenuChoice(window, index), true);
 }
 
 void ResetLabels(int lastIndex) {
@@ -204,6 +211,10 @@ void SelectAllText() {
         spin->selectAll();
     else if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->lineEdit())
         combo->lineEdit()->selectAll();
+}
+
+bool IsEnterKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
 void Beep() {

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QFrame;
+class QKeyEvent;
 class QObject;
 class QPushButton;
 class QWidget;
@@ -40,6 +41,9 @@ void HighlightLabel(int lastIndex, int index);
 // Selects the whole text of the active window's focused control; controls without text are left alone.
 void SelectAllText();
 
+// True for Enter on either keyboard block.
+bool IsEnterKey(const QKeyEvent* key);
+
 // The bell. Tests count how often it sounded.
 void Beep();
 int BeepCount();
@@ -53,6 +57,8 @@ struct MenuChoice {
     QPushButton* cmd;
 };
 MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption);
+// A menu button's panel cyan with a bold caption (lit), or blue with a normal caption.
+void PaintMenuChoice(MenuChoice choice, bool lit);
 // The same, with the button's focus and key events sent through `window`'s event filter and a press
 // calling onClick(index): how every window wires its menu buttons.
 MenuChoice MakeMenuChoice(QWidget* parent, int index, const QString& caption, QObject* window,

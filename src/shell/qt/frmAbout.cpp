@@ -2,9 +2,7 @@
 
 #include "shell/qt/Logo.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,9 +20,12 @@ int frmAbout::SplashDuration() {
     return g_splashMs;
 }
 
-frmAbout::frmAbout(bool splashMode, QWidget* parent) : QDialog(parent), m_splash(splashMode) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(splashMode ? QStringLiteral("Initializing...") : QStringLiteral("About Tarvos"));
+frmAbout::frmAbout(bool splashMode, QWidget* parent)
+    : TarvosDialog(parent, QStringLiteral("frmAbout"),
+                   splashMode ? QStringLiteral("Initializing...") : QStringLiteral("About Tarvos")),
+      m_splash(splashMode) {
+    // Shown beside the main menu (the about box) or during the start-up (the splash), never modal.
+    setModal(false);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(20);
@@ -46,12 +47,9 @@ frmAbout::frmAbout(bool splashMode, QWidget* parent) : QDialog(parent), m_splash
                              "Published for probation offices by the Tarvos team."})
         text->addWidget(new QLabel(QString::fromUtf8(line), this));
     text->addStretch(1);
-    auto mc = MakeMenuChoice(this, 0, QStringLiteral("OK"));
-    sspMenuChoice_0 = mc.ssp;
-    cmdMenuChoice_0 = mc.cmd;
-    connect(cmdMenuChoice_0, &QPushButton::clicked, this, [this] { cmdMenuChoice_Click(0); });
-    text->addWidget(sspMenuChoice_0, 0, Qt::AlignRight);
-    sspMenuChoice_0->setVisible(!splashMode);
+    const MenuChoice ok = AddMenuChoice(this, 0, QStringLiteral("OK"));
+    text->addWidget(ok.ssp, 0, Qt::AlignRight);
+    ok.ssp->setVisible(!splashMode);
     layout->addLayout(text);
 
     if (splashMode) {
@@ -70,8 +68,7 @@ frmAbout::frmAbout(bool splashMode, QWidget* parent) : QDialog(parent), m_splash
 }
 
 void frmAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CenterForm(this);
+    TarvosDialog::showEvent(event);
     if (m_animation && m_animation->state() == QAbstractAnimation::Stopped && !m_finished) {
         if (g_splashMs > 0) {
             m_animation->setDuration(g_splashMs);
@@ -83,24 +80,13 @@ void frmAbout::showEvent(QShowEvent* event) {
         }
     }
     if (!m_splash)
-        cmdMenuChoice_0->setFocus();
+        cmdMenuChoice[0]->setFocus();
 }
 
 void frmAbout::cmdMenuChoice_Click(int) {
     close();
 }
 
-// The splash cannot be closed; the about box closes as its OK button does.
-void frmAbout::closeEvent(QCloseEvent* event) {
-    if (m_splash && !m_finished) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void frmAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
+bool frmAbout::CloseBox_Click() {
+    return !m_splash || m_finished;
 }

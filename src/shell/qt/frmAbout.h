@@ -1,14 +1,12 @@
 #pragma once
-#include "shell/qt/WindowHelpers.h"
-
-#include <QDialog>
+#include "shell/qt/TarvosDialog.h"
 
 class QLabel;
 class QVariantAnimation;
 
 // Product information with the logo. In splash mode (start-up) its title reads "Initializing...",
 // the OK button is hidden and the logo animation plays once; start-up waits for it to finish.
-class frmAbout : public QDialog {
+class frmAbout : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmAbout(bool splashMode, QWidget* parent = nullptr);
@@ -19,18 +17,16 @@ public:
     static int SplashDuration();
 
     QLabel* imgLogo;
-    QFrame* sspMenuChoice_0;
-    QPushButton* cmdMenuChoice_0;
 
-    void cmdMenuChoice_Click(int index);
+    void cmdMenuChoice_Click(int index) override;
 
 signals:
     void animationFinished();
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // The splash cannot be closed; the about box closes as its OK button does.
+    bool CloseBox_Click() override;
 
 private:
     bool m_splash;

@@ -3,17 +3,13 @@
 #include "shell/qt/MsgBox.h"
 #include "shell/qt/WindowHelpers.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-std::function<std::vector<DataVolume>()> g_volumeSource;
-
 QString Describe(const DataVolume& v) {
     QString text = v.path;
     if (!v.label.isEmpty())
@@ -24,13 +20,8 @@ QString Describe(const DataVolume& v) {
 }
 } // namespace
 
-void frmDriveSelect::SetVolumeSource(std::function<std::vector<DataVolume>()> source) {
-    g_volumeSource = std::move(source);
-}
-
-frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmDriveSelect"));
-    setWindowTitle(QStringLiteral("Select Drive"));
+frmDriveSelect::frmDriveSelect(QWidget* parent)
+    : TarvosDialog(parent, QStringLiteral("frmDriveSelect"), QStringLiteral("Select Drive")) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 16);
     lblPrompt = new QLabel(
@@ -47,14 +38,13 @@ frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
     cmdDone = new QPushButton(QStringLiteral("Done"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     for (QPushButton* b : {cmdhelp, cmdDone}) {
-        b->setAutoDefault(false);
         ClickOnEnter(b);
         buttons->addWidget(b);
     }
     layout->addLayout(buttons);
 
     // Nothing is chosen at first, so every volume, the first one included, is one key away.
-    for (const DataVolume& v : g_volumeSource ? g_volumeSource() : ListDataVolumes())
+    for (const DataVolume& v : ListDataVolumes())
         drDrive->addItem(Describe(v), v.path);
     drDrive->setCurrentIndex(-1);
     connect(drDrive, &QComboBox::currentIndexChanged, this, [this] { drDrive_Change(); });
@@ -64,7 +54,6 @@ frmDriveSelect::frmDriveSelect(QWidget* parent) : QDialog(parent) {
     setTabOrder(cmdhelp, cmdDone);
     drDrive->setFocus();
     adjustSize();
-    CenterForm(this);
 }
 
 void frmDriveSelect::drDrive_Change() {
@@ -82,14 +71,7 @@ void frmDriveSelect::cmdDone_Click() {
     accept();
 }
 
-// The close box is the "Done" button.
-void frmDriveSelect::closeEvent(QCloseEvent* event) {
-    event->ignore();
+bool frmDriveSelect::CloseBox_Click() {
     cmdDone_Click();
-}
-
-void frmDriveSelect::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return;
-    QDialog::keyPressEvent(event);
+    return false;
 }

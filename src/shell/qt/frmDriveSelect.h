@@ -1,15 +1,13 @@
 #pragma once
-#include "shell/qt/Volumes.h"
-
-#include <QDialog>
-#include <functional>
+#include "platform/Volumes.h"
+#include "shell/qt/TarvosDialog.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 
 // "Select Drive": the list of mounted volumes; the caller reads SelectedDrive after the modal show.
-class frmDriveSelect : public QDialog {
+class frmDriveSelect : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmDriveSelect(QWidget* parent = nullptr);
@@ -25,10 +23,7 @@ public:
     void cmdhelp_Click();
     void cmdDone_Click();
 
-    // The volumes the window offers; tests replace the system's list. An empty function restores it.
-    static void SetVolumeSource(std::function<std::vector<DataVolume>()> source);
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // The close box is the "Done" button.
+    bool CloseBox_Click() override;
 };

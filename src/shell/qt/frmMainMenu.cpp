@@ -1,15 +1,11 @@
 #include "shell/qt/frmMainMenu.h"
 
 #include "clients/ClientFile.h"
-#include "clients/Registration.h"
-#include "clients/qt/frmClientInfo.h"
-#include "clients/qt/frmCourtHistory.h"
-#include "entry/qt/frmNewEntry.h"
+#include "clients/DataDrive.h"
 #include "platform/NumLock.h"
 #include "platform/SingleInstance.h"
-#include "presentation/qt/frmSelectEntryMethod.h"
 #include "scoring/ReportOptions.h"
-#include "shell/DataDrive.h"
+#include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/Settings.h"
@@ -185,7 +181,7 @@ void frmMainMenu::SetMenuChoiceAvailable(int index, bool available) {
 bool frmMainMenu::Form_Load() {
     ClearRunState();
 
-    m_instance = new SingleInstance(m_runtimeFolder, this);
+    m_instance = NewSingleInstance(m_runtimeFolder, this);
     if (!m_instance->TryBecomeFirst()) {
         const QString title = QStringLiteral("... duplicate instance.");
         QApplication::setApplicationDisplayName(title);
@@ -199,7 +195,7 @@ bool frmMainMenu::Form_Load() {
     if (auto err = WriteSystemDBSetting(); !err.ok())
         ShowSettingsWriteError(err);
     SoundPath = GetINISndPath();
-    QuestionDatabasePath = JoinPath(ProgramFolder(), "TARVOS.MDB");
+    QuestionDatabasePath = JoinPath(ProgramFolder(), QuestionDatabaseName);
     PublisherCode = ReadPublisherCode();
 
     if (SetUpDataDrive(true) == DriveSetup::EndProgram)
@@ -349,47 +345,31 @@ void frmMainMenu::cmdMenuChoice_LostFocus(int) {
 void frmMainMenu::cmdMenuChoice_Click(int index) {
     switch (index) {
     case 0: // "Edit Current Client": client information, court history, response grid
-        if (CurrentClient < 1 || CurrentClient > ClientCount)
-            break;
-        EditExisting = true;
-        ScannedAnswers = false;
-        MenuActive = false;
-        frMainMenu->setEnabled(false);
-        Proceed = false;
-        if (frmClientInfo info(this); info.exec(), Proceed) {
-            Proceed = false;
-            if (frmCourtHistory court(this); court.exec(), Proceed) {
-                frmNewEntry grid(this);
-                grid.exec();
-            }
-        }
-        MenuActive = true;
-        frMainMenu->setEnabled(true);
+        if (CurrentClient >= 1 && CurrentClient <= ClientCount)
+            RunAction(m_actions.EditCurrentClient);
         break;
     case 1: // "Add New Client": the entry-method window leads the registration
         EditExisting = false;
         ScannedAnswers = false;
-        if (DataDiskFull()) {
-            MsgBox(QStringLiteral(
-                       "This data disk already holds 51 clients.\nUse a new data disk for more clients."),
-                   vbOKOnly | vbInformation, QStringLiteral("Data Disk Full"));
-            break;
-        }
-        MenuActive = false;
-        frMainMenu->setEnabled(false);
-        {
-            frmSelectEntryMethod method(this);
-            method.exec();
-        }
-        MenuActive = true;
-        frMainMenu->setEnabled(true);
+        RunAction(m_actions.AddNewClient);
         break;
     case 2: // "Supervisor Options"
+        RunAction(m_actions.SupervisorOptions);
         break;
     case 3: // "Exit Application"
         close();
         break;
     }
+}
+
+void frmMainMenu::RunAction(const std::function<void(QWidget*)>& action) {
+    if (!action)
+        return;
+    MenuActive = false;
+    frMainMenu->setEnabled(false);
+    action(this);
+    MenuActive = true;
+    frMainMenu->setEnabled(true);
 }
 
 void frmMainMenu::mnuExit_Click() {

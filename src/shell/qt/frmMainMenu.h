@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 class QAction;
 class QGroupBox;
@@ -13,6 +14,15 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class SingleInstance;
+
+// What the main menu's buttons open in the other subsystems' windows. The program supplies them
+// (ProgramMenuActions), so the shell's windows include none of those windows. An empty action does
+// nothing.
+struct MainMenuActions {
+    std::function<void(QWidget* menu)> EditCurrentClient; // the current client is 1..ClientCount
+    std::function<void(QWidget* menu)> AddNewClient;
+    std::function<void(QWidget* menu)> SupervisorOptions;
+};
 
 // The start window and hub of the program: the client list, the four menu buttons, the Options menu
 // and the Num Lock timer. Form_Load runs the start-up; every other window opens modally from here.
@@ -48,6 +58,7 @@ public:
     // until it does. Tests switch it to reach the focus rules.
     bool MenuChoiceAvailable(int index) const { return m_available[static_cast<std::size_t>(index)]; }
     void SetMenuChoiceAvailable(int index, bool available);
+    void SetActions(MainMenuActions actions) { m_actions = std::move(actions); }
 
     bool NumLockAlwaysOn = true;
     bool MenuActive = false;
@@ -77,8 +88,11 @@ private:
     void LayOutMenuFrame();
     void RaiseFromOtherCopy();
     void ShowSettingsWriteError(const FileError& err);
+    // Runs `action` with the menu frame disabled.
+    void RunAction(const std::function<void(QWidget*)>& action);
 
     QString m_runtimeFolder;
+    MainMenuActions m_actions;
     SingleInstance* m_instance = nullptr;
     int m_focusedChoice = -1;
     std::array<bool, 4> m_available;

@@ -1,16 +1,16 @@
 #pragma once
-#include "shell/qt/WindowHelpers.h"
+#include "shell/qt/TarvosDialog.h"
 
-#include <QDialog>
-#include <array>
 #include <cstdint>
 
 class QLabel;
 class QLineEdit;
 
 // The program's own modal input box. The caller sets the title and the properties, runs exec(), then
-// reads InputValue and Cancelled. "Information OK" never returns an empty value.
-class frmMyInputBox : public QDialog {
+// reads InputValue and Cancelled. "Information OK" never returns an empty value. Every prompt starts
+// empty: showing the box clears the field, InputValue and Cancelled, so a box shown again never hands
+// back an earlier answer.
+class frmMyInputBox : public TarvosDialog {
     Q_OBJECT
 public:
     explicit frmMyInputBox(QWidget* parent = nullptr);
@@ -18,25 +18,18 @@ public:
     bool PasswordInput = false; // typed characters show as "*"
     int16_t InputLength = 0;    // the most characters txtInput takes; 0 = no limit
     QString HelpMessage;        // shown in lblHelpMsg
-    QString InputValue;         // the accepted text; kept when the box is cancelled
+    QString InputValue;         // the accepted text; empty when the box was cancelled
     bool Cancelled = false;
 
     QLabel* lblHelpMsg;
     QLineEdit* txtInput;
-    std::array<QFrame*, 2> sspMenuChoice;
-    std::array<QPushButton*, 2> cmdMenuChoice;
 
     void Form_Load();
-    void Form_Activate();
-    void cmdMenuChoice_Click(int index);
-    void cmdMenuChoice_GotFocus(int index);
-    void cmdMenuChoice_LostFocus(int index);
+    void Form_Activate() override;
+    void cmdMenuChoice_Click(int index) override;
     void txtInput_KeyPress(QKeyEvent* event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };

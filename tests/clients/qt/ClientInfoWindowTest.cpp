@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
+#include <filesystem>
 
 namespace {
 class ClientInfoWindowTest : public RegistrationWindowTest {
@@ -88,20 +89,15 @@ TEST_F(ClientInfoWindowTest, NewClientIsCheckedFieldByFieldAndFillsTheNextSlotIn
     EXPECT_EQ(ClientCount, 1);
 }
 
-TEST_F(ClientInfoWindowTest, EscAndButtonKeysDoNothingAndTheCloseBoxCancels) {
+TEST_F(ClientInfoWindowTest, TabMovesOnUncheckedAndTheCloseBoxCancelsStoringNothing) {
     frmClientInfo window;
     WhenModal<frmClientInfo>([&](frmClientInfo* f) {
         TypeToFocus("Ann");
-        KeyToFocus(Qt::Key_Escape);
-        EXPECT_TRUE(f->isVisible());
         KeyToFocus(Qt::Key_Tab);
         EXPECT_EQ(FocusName(), "txtSSN") << "Tab moves on without a check";
         EXPECT_TRUE(messages.empty());
         f->cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(f->msgPanel->text(), "Cancel information input and return to Main Menu.");
-        KeyToFocus(Qt::Key_A);
-        KeyToFocus(Qt::Key_Escape);
-        EXPECT_TRUE(f->isVisible());
         f->close();
     });
     EXPECT_EQ(window.exec(), QDialog::Rejected);
@@ -226,4 +222,26 @@ TEST_F(ClientInfoWindowTest, DeletedNameLocksTheFieldsAndOkWritesNothing) {
     EXPECT_TRUE(Proceed);
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(FileBytes(), before);
+}
+
+TEST_F(ClientInfoWindowTest, RemovedMediumIsToldInWordsAndTheChangeStaysUnsaved) {
+    UseClients({SampleClient("One")});
+    const ClientRecord before = ClientTable[1];
+    std::filesystem::remove(data.file("DATA401.TRV")); // the medium has gone: its file with it
+    EditClient(1, [&](frmClientInfo* f) {
+        f->txtName->setFocus(Qt::TabFocusReason);
+        TypeEnter("Changed");
+        f->cmdMenuChoice[0]->setFocus(Qt::TabFocusReason);
+        KeyToFocus(Qt::Key_Return);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages.back(),
+                  (MsgBoxCall{QString::fromStdString(
+                                  "Error 71:Disk not ready\n\nThe disk holding " + data.file("DATA401.TRV") +
+                                  " is not ready; it may have been removed: insert it again and "
+                                  "try once more."),
+                              vbOKOnly | vbCritical, AppTitle()}));
+        EXPECT_TRUE(f->isVisible()) << "the user may put the medium back and press OK again";
+        f->cmdMenuChoice[1]->click();
+    });
+    EXPECT_EQ(ClientTable[1], before);
 }

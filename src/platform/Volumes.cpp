@@ -1,4 +1,6 @@
-#include "shell/qt/Volumes.h"
+#include "platform/Volumes.h"
+
+#include "shell/LayerSlot.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,8 @@
 #include <algorithm>
 
 namespace {
+LayerSlot<Volumes, MountedVolumes> g_volumes;
+
 bool ReadFlag(const QString& file) {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) && f.readAll().trimmed() == "1";
@@ -40,7 +44,7 @@ bool IsRemovableDevice(const QString& device, const QString& sysBlock) {
     return !disk.isEmpty() && ReadFlag(QFileInfo(disk).path() + "/removable");
 }
 
-std::vector<DataVolume> ListDataVolumes() {
+std::vector<DataVolume> MountedVolumes::List() const {
     std::vector<DataVolume> list;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         if (!v.isValid() || !v.isReady() || IsSystemMount(v))
@@ -53,4 +57,14 @@ std::vector<DataVolume> ListDataVolumes() {
         return a.path < b.path;
     });
     return list;
+}
+
+Volumes& ProgramVolumes() {
+    return g_volumes.Get();
+}
+void SetProgramVolumes(std::unique_ptr<Volumes> volumes) {
+    g_volumes.Set(std::move(volumes));
+}
+std::vector<DataVolume> ListDataVolumes() {
+    return ProgramVolumes().List();
 }

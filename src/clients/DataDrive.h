@@ -2,12 +2,11 @@
 // The data folder ("data drive") that holds the client file, normally the mount point of a
 // removable medium.
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <string>
 
 extern std::string DataDrive; // the adopted data folder; empty until one is established
-
-constexpr const char* WriteTestFileName = "checkWriteTest";
 
 // Adopts `path` as the data folder: establishes its client file (creating an empty one where none
 // exists) and only after a successful load sets DataDrive; then proves the medium writable by writing

@@ -1,4 +1,4 @@
-#include "scoring/TextValue.h"
+#include "shell/TextValue.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "shell/DataDrive.h"
+#include "clients/DataDrive.h"
 
 #include "clients/ClientFile.h"
 #include "shell/FileIo.h"
