@@ -52,3 +52,7 @@ std::string ReadPublisherCode() {
 std::string ReadScannerSetting() {
     return ProgramProfile().Read("Options", "Scanner", "", PathBuffer);
 }
+
+std::string ReadScannerOptionsSetting() {
+    return ProgramProfile().Read("Options", "ScannerOptions", "", PathBuffer);
+}

@@ -27,3 +27,5 @@ std::string ReadPublisherCode();
 // [Options] Scanner: the SANE device to scan with (as `scanimage -L` names it); "" for the first
 // one found.
 std::string ReadScannerSetting();
+// [Options] ScannerOptions: backend options set by name for every scan, "NAME=VALUE;NAME=VALUE".
+std::string ReadScannerOptionsSetting();

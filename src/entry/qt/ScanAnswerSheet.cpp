@@ -74,7 +74,15 @@ public:
             return g_factory(file);
         if (!file.empty())
             return std::make_unique<ImageFileScanner>(file);
-        return std::make_unique<SaneScanner>(ReadScannerSetting());
+        std::vector<std::pair<std::string, std::string>> options;
+        for (const QString& option :
+             QString::fromStdString(ReadScannerOptionsSetting()).split(QLatin1Char(';'))) {
+            const qsizetype eq = option.indexOf(QLatin1Char('='));
+            if (eq > 0)
+                options.emplace_back(option.left(eq).trimmed().toStdString(),
+                                     option.mid(eq + 1).trimmed().toStdString());
+        }
+        return std::make_unique<SaneScanner>(ReadScannerSetting(), options);
     }
 
     Acquisition Acquire(PageSource& source) override {
