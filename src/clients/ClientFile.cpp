@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 ClientSlots ClientTable;
 int16_t ClientCount = 0;
@@ -232,10 +233,15 @@ std::string AgeFromBirthDate(std::string_view date) {
     auto birth = ParseDate(date);
     if (!birth)
         return "N";
-    auto days = (std::chrono::sys_days{Today()} - std::chrono::sys_days{*birth}).count();
-    if (days < 0)
+    // Completed years: the birthday of this year counts once it has come (29 February on 1 March).
+    const std::chrono::year_month_day today = Today();
+    if (std::chrono::sys_days{today} < std::chrono::sys_days{*birth})
         return "N";
-    return std::to_string(days / 365);
+    int years = static_cast<int>(today.year()) - static_cast<int>(birth->year());
+    if (std::pair(unsigned(today.month()), unsigned(today.day())) <
+        std::pair(unsigned(birth->month()), unsigned(birth->day())))
+        --years;
+    return std::to_string(years);
 }
 
 void ResetClientFileState() {

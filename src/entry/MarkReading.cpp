@@ -8,6 +8,8 @@ ScanPoint AnchorPoint;
 ScanPoint ReferencePoint;
 float SheetSkew = 0;
 int16_t DarkCount = 0;
+std::vector<int16_t> LocationDarkCounts;
+std::string PositionStoreFailure;
 
 namespace {
 
@@ -38,7 +40,13 @@ FirstBubble LocateFirstBubble(ScanItemCursor& items) {
     p.r = static_cast<float>(first.row.r);
     p.theta = static_cast<float>(first.row.theta + static_cast<double>(SheetSkew));
     PolarToXY(p);
-    items.StorePosition(p.x, p.y);
+    try {
+        items.StorePosition(p.x, p.y);
+    } catch (const ScanReadError& e) {
+        if (PositionStoreFailure.empty())
+            PositionStoreFailure = e.what();
+    }
+    LocationDarkCounts.clear();
     first.base.x = p.x;
     first.base.y = p.y;
     return first;
@@ -64,7 +72,9 @@ template <typename BubbleAt> int DarkestMarked(int count, BubbleAt bubbleAt) {
     int best = -1;
     int bestCount = -1;
     for (int i = 0; i < count; ++i) {
-        if (IsMarked(bubbleAt(i), BubbleSize) && DarkCount > bestCount) {
+        const bool marked = IsMarked(bubbleAt(i), BubbleSize);
+        LocationDarkCounts.push_back(DarkCount);
+        if (marked && DarkCount > bestCount) {
             best = i;
             bestCount = DarkCount;
         }
@@ -90,6 +100,8 @@ void ResetScanState() {
     ReferencePoint = ScanPoint();
     SheetSkew = 0;
     DarkCount = 0;
+    LocationDarkCounts.clear();
+    PositionStoreFailure.clear();
 }
 
 void PolarToXY(ScanPoint& point) {

@@ -59,6 +59,11 @@ extern ScanPoint AnchorPoint;    // anchor box, image pixels
 extern ScanPoint ReferencePoint; // reference box relative to the anchor; its theta is the skew
 extern float SheetSkew;          // degrees
 extern int16_t DarkCount;        // non-white pixels found by the last IsMarked
+// The DarkCount of each bubble of the location read last, in bubble order.
+extern std::vector<int16_t> LocationDarkCounts;
+// Why a position could not be stored in the layout table during this scan ("" when every store
+// worked). The readers then use the position they computed and go on.
+extern std::string PositionStoreFailure;
 
 // Clears the registration state and points ScanDC at nothing (before a scan, and in tests).
 void ResetScanState();
@@ -86,8 +91,8 @@ enum class Registration { Registered, NoAnchorBox, NoReferenceBox };
 Registration RegisterSheet(const PreparedPage& page);
 
 // The readers: each takes the current record of `items`, stores where its first bubble lies on this
-// sheet (x, y) and extends `text`. Throw ScanReadError when the record cannot be read or updated;
-// `text` is then unchanged.
+// sheet (x, y) and extends `text`. Throw ScanReadError when the record cannot be read; `text` is then
+// unchanged. A failed store is noted in PositionStoreFailure and does not stop the reading.
 //   ReadDigitColumn: the digit of the darkest marked bubble, "N" when none is marked.
 //   ReadBubbleRow: i + offset of the darkest marked bubble i; when none is, "N" for offset 0 and "0"
 //   for offset 1.

@@ -1,5 +1,7 @@
 #include "entry/PagePreparation.h"
 
+#include "entry/ScanImage.h"
+
 #include <algorithm>
 
 namespace {
@@ -31,4 +33,11 @@ PreparedPage PreparePage(const uint8_t* data, int width, int height, std::ptrdif
         }
     }
     return page;
+}
+
+PreparedPage PrepareScanImage(const ScanImage& image) {
+    if (image.empty())
+        return {};
+    return PreparePage(image.pixels.data(), image.width, image.height,
+                       static_cast<std::ptrdiff_t>(image.width) * image.channels(), image.format);
 }

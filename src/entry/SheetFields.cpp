@@ -15,18 +15,6 @@ std::string CompleteBirthDate(const std::string& shortDate, int currentYear) {
     return shortDate.substr(0, 6) + century + year;
 }
 
-namespace {
-
-// Runs one reader on the current record; a location that cannot be read is skipped.
-template <typename Reader> void ReadLocation(Reader reader) {
-    try {
-        reader();
-    } catch (const ScanReadError&) {
-    }
-}
-
-} // namespace
-
 ScannedSheet ReadSheetFields(ScanItemCursor& items) {
     ScannedSheet sheet;
     int record = 0;
@@ -34,15 +22,43 @@ ScannedSheet ReadSheetFields(ScanItemCursor& items) {
         if (record++ > 0)
             items.MoveNext();
     };
+    // Runs one reader on the current record; an unreadable location gives its blank code.
+    auto read = [&](auto reader, std::string& text, const char* blank) {
+        try {
+            reader();
+        } catch (const ScanReadError& e) {
+            if (sheet.unreadLocations++ == 0)
+                sheet.firstUnreadReason = "record " + std::to_string(record) + ": " + e.what();
+            if (FieldSequenceKind(record) == LocationKind::AnswerRow)
+                ++sheet.unreadAnswers;
+            if (FieldSequenceKind(record) == LocationKind::ChoiceRow)
+                text = blank;
+            else
+                text += blank;
+            return;
+        }
+        if (const Doubt doubt = JudgeMarks(LocationDarkCounts); doubt != Doubt::None) {
+            DoubtfulLocation d;
+            d.record = record;
+            d.item = FieldSequenceKind(record) == LocationKind::AnswerRow ? record - 31 : 0;
+            d.doubt = doubt;
+            try {
+                d.name = items.Current().LocationName;
+            } catch (const ScanReadError&) {
+                d.name = "location " + std::to_string(record);
+            }
+            sheet.doubts.push_back(d);
+        }
+    };
     auto digits = [&](std::string& text, int count) {
         for (int k = 0; k < count; ++k) {
             next();
-            ReadLocation([&] { ReadDigitColumn(items, text); });
+            read([&] { ReadDigitColumn(items, text); }, text, "N");
         }
     };
     auto choice = [&](std::string& text) {
         next();
-        ReadLocation([&] { ReadChoiceRow(items, text); });
+        read([&] { ReadChoiceRow(items, text); }, text, "0");
     };
 
     items.MoveFirst();
@@ -64,12 +80,12 @@ ScannedSheet ReadSheetFields(ScanItemCursor& items) {
     digits(sheet.CourtHistory[0], 2);
     for (std::size_t k = 1; k <= 8; ++k) {
         next();
-        ReadLocation([&] { ReadBubbleRow(items, sheet.CourtHistory[k], 0); });
+        read([&] { ReadBubbleRow(items, sheet.CourtHistory[k], 0); }, sheet.CourtHistory[k], "N");
     }
     digits(sheet.CourtHistory[9], 1);
     for (int item = 1; item <= ItemCount; ++item) {
         next();
-        ReadLocation([&] { ReadBubbleRow(items, sheet.ScannedResponses, 1); });
+        read([&] { ReadBubbleRow(items, sheet.ScannedResponses, 1); }, sheet.ScannedResponses, "0");
     }
     digits(sheet.CourtHistory[9], 1);
 

@@ -144,6 +144,15 @@ void ReadLine(const LineReader& in, SheetLayout& layout, std::vector<int>& locat
         in.expectExactly(2);
         layout.pageWidth = in.integer(0, 1);
         layout.pageHeight = in.integer(1, 1);
+    } else if (key == "dropout") {
+        in.expectExactly(3);
+        layout.dropout = {in.integer(0), in.integer(1), in.integer(2)};
+        if (layout.dropout.red > 255 || layout.dropout.green > 255 || layout.dropout.blue > 255)
+            in.fail("colour values run from 0 to 255");
+        if (Luminance(layout.dropout) < DropoutLeastGrey)
+            in.fail("the drop-out ink is too dark to vanish from a grey scan (grey " +
+                    std::to_string(static_cast<int>(Luminance(layout.dropout))) + ", at least " +
+                    std::to_string(DropoutLeastGrey) + " needed)");
     } else if (key == "anchor") {
         layout.anchor = ReadSquare(in);
     } else if (key == "reference") {
@@ -216,6 +225,8 @@ void CheckLayout(const SheetLayout& layout, const std::vector<int>& locationLine
         throw SheetLayoutError("the anchor and the reference square are both needed");
     if (layout.bubbleDiameter == 0)
         throw SheetLayoutError("the bubble diameter is missing");
+    if (Luminance(layout.dropout) == 0)
+        throw SheetLayoutError("the drop-out ink is missing");
     for (const SheetSquare* s : {&layout.anchor, &layout.reference})
         if (!SquareOnPage(layout, s->x, s->y, s->size))
             throw SheetLayoutError("a registration square lies off the page");
@@ -239,6 +250,10 @@ void CheckLayout(const SheetLayout& layout, const std::vector<int>& locationLine
 }
 
 } // namespace
+
+double Luminance(const SheetColour& c) {
+    return 0.299 * c.red + 0.587 * c.green + 0.114 * c.blue;
+}
 
 SheetLayout ParseSheetLayout(std::string_view description) {
     SheetLayout layout;

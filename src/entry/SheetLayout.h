@@ -73,8 +73,19 @@ struct SheetLocation {
     int bubbleY(int i) const { return vertical() ? y + pitch * i : y; }
 };
 
+struct SheetColour {
+    int red = 0, green = 0, blue = 0;
+};
+
+// Drop-out ink must vanish from a colour scan (brightest channel) and from a grey scan or a
+// photocopy (luminance) alike; this is the least luminance allowed, of 255.
+constexpr int DropoutLeastGrey = 215;
+// Luminance of a colour, 0..255 (ITU-R BT.601 weights, as grey scanners and copiers use).
+double Luminance(const SheetColour& colour);
+
 struct SheetLayout {
     int pageWidth = 0, pageHeight = 0;
+    SheetColour dropout; // the drop-out ink of bubbles, their labels and the light rules
     SheetSquare anchor, reference;
     double bubbleDiameter = 0;
     std::vector<SheetText> texts;

@@ -52,3 +52,11 @@ std::string ReadPublisherCode() {
 std::string ReadPrinterSetting() {
     return ProgramProfile().Read("Options", "Printer", "", 256);
 }
+
+std::string ReadScannerSetting() {
+    return ProgramProfile().Read("Options", "Scanner", "", PathBuffer);
+}
+
+std::string ReadScannerOptionsSetting() {
+    return ProgramProfile().Read("Options", "ScannerOptions", "", PathBuffer);
+}

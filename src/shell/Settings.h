@@ -26,3 +26,8 @@ std::string GetINISndPath();
 std::string ReadPublisherCode();
 // [Options] Printer: the print queue reports go to; empty (the default) means the system's default.
 std::string ReadPrinterSetting();
+// [Options] Scanner: the SANE device to scan with (as `scanimage -L` names it); "" for the first
+// one found.
+std::string ReadScannerSetting();
+// [Options] ScannerOptions: backend options set by name for every scan, "NAME=VALUE;NAME=VALUE".
+std::string ReadScannerOptionsSetting();

@@ -96,9 +96,15 @@ TEST_F(ClientFileTest, SaveExtendsByOneRecordAndRewritesOnlyItsOwn) {
 
 TEST_F(ClientFileTest, AgeFromBirthDate) {
     SetToday(year_month_day{year{2026}, month{12}, day{6}});
-    EXPECT_EQ(AgeFromBirthDate("12/06/1990"), "36");
-    EXPECT_EQ(AgeFromBirthDate("12/07/1990"), "36") << "365-day years run slightly ahead";
-    EXPECT_EQ(AgeFromBirthDate("12/20/1990"), "35");
+    // Completed years: one less until the birthday of this year has come.
+    const std::pair<const char*, const char*> ages[] = {
+        {"12/06/1990", "36"}, {"12/07/1990", "35"}, {"12/20/1990", "35"}, {"11/21/1966", "60"},
+        {"12/07/1966", "59"}, {"12/06/2026", "0"},  {"02/29/1964", "62"},
+    };
+    for (const auto& [birth, age] : ages)
+        EXPECT_EQ(AgeFromBirthDate(birth), age) << birth;
+    SetToday(year_month_day{year{2025}, month{2}, day{28}});
+    EXPECT_EQ(AgeFromBirthDate("02/29/1964"), "60") << "a 29 February birthday comes on 1 March";
     for (const char* bad : {"N", "13/01/1990", "02/30/1990", "01/01/2027"})
         EXPECT_EQ(AgeFromBirthDate(bad), "N") << bad;
 }

@@ -3,6 +3,7 @@
 #include "entry/SheetLayout.h"
 #include "support/AnswerSheetGenerator.h"
 #include "support/TempDir.h"
+#include "support/Tmpfs.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -62,7 +63,7 @@ std::string ExpectedOutput() {
            "CourtHistory1=1N\nCourtHistory2=2\nCourtHistory3=0\nCourtHistory4=N\nCourtHistory5=1\n"
            "CourtHistory6=9\nCourtHistory7=0\nCourtHistory8=0\nCourtHistory9=3\nCourtHistory10=09\n"
            "Responses=" +
-           responses + "\n";
+           responses + "\nDoubtful=\n";
 }
 
 class OmrCliTest : public ::testing::Test {
@@ -147,6 +148,51 @@ TEST_F(OmrCliTest, MissingBoxesAndBadInputsFailAndBadArgumentsAreUsageErrors) {
     database = QString::fromStdString(dbFile);
     EXPECT_EQ(Omr(dir.file("white.png"), {"--today", "13/01/2026"}).exitCode, 2);
     EXPECT_EQ(RunCli({"omr"}).exitCode, 2);
+}
+
+// The layout table cannot take the positions (a read-only medium), or holds nothing usable: the
+// page is still read in full and the failure said, or the reading fails with a non-zero exit; never
+// an empty reading that passes for a good one.
+TEST_F(OmrCliTest, ReadOnlyEmptyOrGarbledLayoutTablesNeverGiveASilentEmptyReading) {
+    std::mt19937 rng(5);
+    ASSERT_TRUE(FilledSheet(rng).save(QString::fromStdString(dir.file("sheet.png"))));
+
+    Tmpfs medium(4096);
+    if (medium.mounted()) {
+        std::filesystem::copy_file(dbFile, medium.file("TARVOS.MDB"));
+        ASSERT_TRUE(medium.SetReadOnly(true));
+        database = QString::fromStdString(medium.file("TARVOS.MDB"));
+        const CliResult r = Omr(dir.file("sheet.png"));
+        if (r.exitCode == 0) {
+            EXPECT_EQ(r.out, ExpectedOutput());
+            EXPECT_NE(r.err.find("could not be saved in " + medium.file("TARVOS.MDB")), std::string::npos)
+                << r.err;
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << "one warning, not one per location";
+        } else {
+            EXPECT_EQ(r.out, "");
+            EXPECT_NE(r.err.find(medium.file("TARVOS.MDB")), std::string::npos) << r.err;
+        }
+    } else {
+        std::printf("skipped: read-only database (%s)\n", medium.why().c_str());
+    }
+
+    const std::pair<const char*, const char*> garbled[] = {
+        {"DELETE FROM ScanItem", "181 of the 181 locations"},
+        {"UPDATE ScanItem SET r = 'far' WHERE rowid % 2 = 0", "90 of the 181 locations"},
+    };
+    for (const auto& [sql, problem] : garbled) {
+        std::filesystem::copy_file(TARVOS_BUILD_DIR "/TARVOS.MDB", dir.file("garbled.mdb"),
+                                   std::filesystem::copy_options::overwrite_existing);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(dir.file("garbled.mdb").c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        database = QString::fromStdString(dir.file("garbled.mdb"));
+        const CliResult r = Omr(dir.file("sheet.png"));
+        EXPECT_EQ(r.exitCode, 1) << sql;
+        EXPECT_NE(r.err.find(problem), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("garbled.mdb"), std::string::npos) << r.err;
+    }
 }
 
 } // namespace

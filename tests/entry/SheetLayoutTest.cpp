@@ -59,7 +59,10 @@ TEST(SheetLayout, FaultyDescriptionsAreRefusedWithTheirLine) {
     const struct {
         const char *from, *to, *problem;
     } faults[] = {
-        {"bubble 13", "bubble 13\ncircle 1 2 3", "line 28: unknown keyword 'circle'"},
+        {"bubble 13", "bubble 13\ncircle 1 2 3", "line 31: unknown keyword 'circle'"},
+        // The old drop-out red: about 147 of 255 in grey, so a grey scan reads every bubble as marked.
+        {"dropout 255 210 210", "dropout 235 110 110", "too dark to vanish from a grey scan"},
+        {"dropout 255 210 210", "", "drop-out ink is missing"},
         {"\"Ethnicity\" 150 560 6", "\"Ethnicity\" 150 560 7", "as many labels"},
         {"\"ID digit 2\"", "\"ID digit 1\"", "appears twice"},
         {"answers 130 149", "answers 130 148", "180 locations"},

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The printed sheet at exact scale: the PDF of tarvos-cli sheet, turned into a 100 dpi page as a
-# scanner would see it, registers and reads as a sheet with nothing marked.
+# scanner would see it in colour and in grey, registers and reads as a sheet with nothing marked.
 set -uo pipefail
 build=$1
 cli=$build/tarvos-cli
@@ -28,6 +28,12 @@ Age=N
 Education=NN
 CourtHistory1=NN"
 for k in 2 3 4 5 6 7 8 9; do expected+=$'\n'"CourtHistory$k=N"; done
-expected+=$'\n'"CourtHistory10=NN"$'\n'"Responses=$(printf '0%.0s' $(seq 149))"
+expected+=$'\n'"CourtHistory10=NN"$'\n'"Responses=$(printf '0%.0s' $(seq 149))"$'\n'"Doubtful="
 [ "$out" = "$expected" ] || { diff <(echo "$expected") <(echo "$out"); fail "blank sheet misread"; }
-echo "printed sheet reads blank"
+
+# A grey render, as a grey-mode scan or a black-and-white photocopy gives it: the drop-out ink
+# stays white there too.
+pdftoppm -r 100 -gray -singlefile "$tmp/sheet.pdf" "$tmp/grey" || fail "pdftoppm -gray"
+out=$("$cli" omr "$tmp/grey.pgm" --database "$tmp/TARVOS.MDB" --today 06/15/2026) || fail "omr grey exit $?"
+[ "$out" = "$expected" ] || { diff <(echo "$expected") <(echo "$out"); fail "grey sheet misread"; }
+echo "printed sheet reads blank in colour and grey"

@@ -1,5 +1,6 @@
 #include "support/AnswerSheetGenerator.h"
 
+#include "entry/MarkReading.h"
 #include "entry/qt/AnswerSheetDrawing.h"
 
 #include <QPainter>
@@ -55,5 +56,74 @@ QImage ScanPage(const QImage& page, const ScanConditions& conditions, std::mt199
             for (int i = 0; i < w; ++i)
                 scan.setPixel(x + i, y + j, qRgb(g, g, g));
     }
+    if (conditions.blur) {
+        const QImage sharp = scan.copy();
+        for (int y = 1; y + 1 < scan.height(); ++y) {
+            QRgb* out = reinterpret_cast<QRgb*>(scan.scanLine(y));
+            for (int x = 1; x + 1 < scan.width(); ++x) {
+                int r = 0, g = 0, b = 0;
+                for (int j = -1; j <= 1; ++j) {
+                    const QRgb* in = reinterpret_cast<const QRgb*>(sharp.constScanLine(y + j));
+                    for (int i = -1; i <= 1; ++i) {
+                        r += qRed(in[x + i]);
+                        g += qGreen(in[x + i]);
+                        b += qBlue(in[x + i]);
+                    }
+                }
+                out[x] = qRgb((r + 4) / 9, (g + 4) / 9, (b + 4) / 9);
+            }
+        }
+    }
+    if (conditions.grey) {
+        QImage greyPage(scan.size(), QImage::Format_Grayscale8);
+        for (int y = 0; y < scan.height(); ++y) {
+            const QRgb* in = reinterpret_cast<const QRgb*>(scan.constScanLine(y));
+            uchar* out = greyPage.scanLine(y);
+            for (int x = 0; x < scan.width(); ++x)
+                out[x] = static_cast<uchar>(
+                    std::lround(0.299 * qRed(in[x]) + 0.587 * qGreen(in[x]) + 0.114 * qBlue(in[x])));
+        }
+        return greyPage;
+    }
     return scan;
+}
+
+FilledSheet RandomFilledSheet(std::mt19937& rng) {
+    const SheetLayout& layout = AnswerSheetLayout();
+    std::uniform_real_distribution<double> coverage(0.7, 0.95), radius(5.2, 6.2);
+    std::uniform_int_distribution<int> grey(40, 150);
+    std::bernoulli_distribution blankLocation(0.2);
+    FilledSheet sheet{BlankSheetImage().copy(), {}};
+    for (std::size_t k = 0; k < layout.locations.size(); ++k) {
+        const int count = layout.locations[k].count;
+        const int bubble = blankLocation(rng) ? -1 : std::uniform_int_distribution<int>(0, count - 1)(rng);
+        sheet.marked.push_back(bubble);
+        if (bubble >= 0)
+            DrawPencilMark(sheet.page, {k, bubble, grey(rng), coverage(rng), radius(rng)}, rng);
+    }
+    return sheet;
+}
+
+std::string ExpectedText(const SheetLocation& loc, int bubble) {
+    if (loc.kind == LocationKind::DigitColumn || loc.kind == LocationKind::CountRow)
+        return bubble < 0 ? "N" : std::to_string(bubble);
+    return std::to_string(bubble + 1);
+}
+
+std::vector<std::string> ReadEachLocation(ScanItemCursor& items) {
+    std::vector<std::string> texts;
+    items.MoveFirst();
+    for (const SheetLocation& loc : AnswerSheetLayout().locations) {
+        if (!texts.empty())
+            items.MoveNext();
+        std::string text;
+        if (loc.kind == LocationKind::DigitColumn)
+            ReadDigitColumn(items, text);
+        else if (loc.kind == LocationKind::ChoiceRow)
+            ReadChoiceRow(items, text);
+        else
+            ReadBubbleRow(items, text, loc.kind == LocationKind::AnswerRow ? 1 : 0);
+        texts.push_back(text);
+    }
+    return texts;
 }

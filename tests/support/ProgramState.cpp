@@ -5,6 +5,8 @@
 #include "clients/DataDrive.h"
 #include "entry/MarkReading.h"
 #include "platform/CupsPrinter.h"
+#include "entry/ScanReview.h"
+#include "entry/qt/ScanAnswerSheet.h"
 #include "platform/NumLock.h"
 #include "platform/QtAudioDevice.h"
 #include "platform/SingleInstance.h"
@@ -38,6 +40,7 @@ void ResetProgramState() {
     SummaryReport = false;
     ScoreResults = {};
     ResetScanState();
+    LastScanReview = {};
 
     SetProgramClock(nullptr);
     SetProgramProfile(nullptr);
@@ -46,6 +49,7 @@ void ResetProgramState() {
     SetProgramReportPrinter(nullptr);
     SetSingleInstanceFactory({});
     SetAudioDeviceFactory({});
+    SetScanSourceFactory({});
 
     SetEndProgramHandler({});
     ResetProgramEnded();

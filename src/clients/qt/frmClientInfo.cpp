@@ -172,7 +172,8 @@ ClientInfoValues frmClientInfo::ScreenValues() const {
 
 void frmClientInfo::Form_Load() {
     m_loadedValues = {};
-    if (EditExisting) {
+    // A scanned sheet arrives in the new client's slot; the window opens filled for checking.
+    if (EditExisting || ScannedAnswers) {
         RecordToScreen();
     } else {
         EditCountNow = 0;

@@ -58,7 +58,7 @@ frmCourtHistory::frmCourtHistory(QWidget* parent)
 void frmCourtHistory::Form_Load() {
     if (const ClientRecord* slot = CurrentSlot())
         m_slotAtLoad = *slot;
-    if (EditExisting)
+    if (EditExisting || ScannedAnswers)
         GetCourtData();
 }
 

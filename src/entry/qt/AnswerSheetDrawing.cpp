@@ -15,8 +15,8 @@ const QColor PencilGrey(70, 70, 70);
 // Distance from a row caption's right end to the centre of the row's first bubble.
 constexpr double CaptionGap = 16;
 
-QColor Ink(SheetInk ink) {
-    return ink == SheetInk::Black ? QColor(Qt::black) : DropoutInk();
+QColor Ink(const SheetLayout& layout, SheetInk ink) {
+    return ink == SheetInk::Black ? QColor(Qt::black) : DropoutInk(layout);
 }
 
 // A font of `points` on a painter scaled to hundredths of an inch.
@@ -58,8 +58,9 @@ QPointF BubbleCentre(const SheetLocation& loc, int i) {
     return {loc.bubbleX(i) + 0.5, loc.bubbleY(i) + 0.5};
 }
 
-void DrawBubble(QPainter& painter, QPointF centre, double diameter) {
-    painter.setPen(QPen(DropoutInk(), 0.9));
+void DrawBubble(QPainter& painter, const SheetLayout& layout, QPointF centre) {
+    const double diameter = layout.bubbleDiameter;
+    painter.setPen(QPen(DropoutInk(layout), 0.9));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, diameter / 2, diameter / 2);
 }
@@ -67,11 +68,11 @@ void DrawBubble(QPainter& painter, QPointF centre, double diameter) {
 void DrawLocation(QPainter& painter, const SheetLayout& layout, const SheetLocation& loc) {
     const double radius = layout.bubbleDiameter / 2;
     for (int i = 0; i < loc.count; ++i)
-        DrawBubble(painter, BubbleCentre(loc, i), layout.bubbleDiameter);
+        DrawBubble(painter, layout, BubbleCentre(loc, i));
 
     const QPointF first = BubbleCentre(loc, 0);
     if (loc.kind == LocationKind::DigitColumn) {
-        painter.setPen(QPen(DropoutInk(), 0.9));
+        painter.setPen(QPen(DropoutInk(layout), 0.9));
         painter.drawRect(QRectF(first.x() - 9, first.y() - 33, 18, 20));
     } else {
         const bool choice = loc.kind == LocationKind::ChoiceRow;
@@ -84,7 +85,7 @@ void DrawLocation(QPainter& painter, const SheetLayout& layout, const SheetLocat
                   QString::fromStdString(loc.caption), SheetAlign::Right);
     }
 
-    painter.setPen(DropoutInk());
+    painter.setPen(DropoutInk(layout));
     if (loc.kind == LocationKind::ChoiceRow) {
         painter.setFont(SheetFont(painter, 7));
         const QFontMetricsF metrics(painter.font(), painter.device());
@@ -104,7 +105,7 @@ void DrawLocation(QPainter& painter, const SheetLayout& layout, const SheetLocat
 void DrawSample(QPainter& painter, const SheetLayout& layout, const SheetSample& sample) {
     const QPointF c(sample.x, sample.y);
     const double r = layout.bubbleDiameter / 2;
-    DrawBubble(painter, c, layout.bubbleDiameter);
+    DrawBubble(painter, layout, c);
     painter.setPen(QPen(PencilGrey, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     switch (sample.kind) {
     case SampleKind::Good:
@@ -133,8 +134,8 @@ void DrawSample(QPainter& painter, const SheetLayout& layout, const SheetSample&
 
 } // namespace
 
-QColor DropoutInk() {
-    return QColor(235, 110, 110);
+QColor DropoutInk(const SheetLayout& layout) {
+    return QColor(layout.dropout.red, layout.dropout.green, layout.dropout.blue);
 }
 
 void DrawAnswerSheet(QPainter& painter, const SheetLayout& layout) {
@@ -146,11 +147,11 @@ void DrawAnswerSheet(QPainter& painter, const SheetLayout& layout) {
         painter.fillRect(QRect(s.x, s.y, s.size, s.size), Qt::black);
 
     for (const SheetRule& rule : layout.rules) {
-        painter.setPen(QPen(Ink(rule.ink), 1.0));
+        painter.setPen(QPen(Ink(layout, rule.ink), 1.0));
         painter.drawLine(QPointF(rule.x1, rule.y1), QPointF(rule.x2, rule.y2));
     }
     for (const SheetText& text : layout.texts) {
-        painter.setPen(Ink(text.ink));
+        painter.setPen(Ink(layout, text.ink));
         painter.setFont(SheetFont(painter, text.size, text.style));
         DrawWords(painter, text.x, text.y, QString::fromStdString(text.words), text.align);
     }

@@ -11,8 +11,8 @@
 
 class QPainter;
 
-// The drop-out ink: light enough that 255 - max(R, G, B) stays well below the black threshold.
-QColor DropoutInk();
+// The drop-out ink of the layout: white to page preparation in colour and in grey.
+QColor DropoutInk(const SheetLayout& layout);
 
 // Draws the sheet with `painter` scaled so that one unit is a hundredth of an inch.
 void DrawAnswerSheet(QPainter& painter, const SheetLayout& layout);

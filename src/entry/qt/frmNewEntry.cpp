@@ -3,6 +3,7 @@
 #include "clients/ClientFile.h"
 #include "clients/Registration.h"
 #include "entry/GridItems.h"
+#include "entry/ScanReview.h"
 #include "shell/FileNames.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
@@ -24,7 +25,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr unsigned White = 0xFFFFFF, DarkBlue = 0x800000, Green = 0x00FF00, Cyan = 0xFFFF00, Black = 0x000000;
+constexpr unsigned White = 0xFFFFFF, DarkBlue = 0x800000, Green = 0x00FF00, Cyan = 0xFFFF00, Black = 0x000000,
+                   Yellow = 0x00FFFF;
 constexpr int NumberWidth = 44, AnswerWidth = 24, RowHeight = 18, VisibleRows = 17;
 
 QString DatabasePath() {
@@ -57,6 +59,12 @@ frmNewEntry::frmNewEntry(QWidget* parent)
     AddMenuChoices(this, buttons, {QStringLiteral("Save"), QStringLiteral("Cancel")});
     buttons->addStretch();
     outer->addLayout(buttons);
+    // After a scan: the doubtful marks the operator should check against the paper.
+    lblScanReview = new QLabel(this);
+    lblScanReview->setObjectName(QStringLiteral("lblScanReview"));
+    lblScanReview->setWordWrap(true);
+    lblScanReview->setVisible(false);
+    outer->addWidget(lblScanReview);
     AddStatusPanel(outer);
 
     if (ClientRecord* slot = CurrentSlot()) {
@@ -185,7 +193,7 @@ int frmNewEntry::GetRowAnswer(int grid, int row) const {
 
 void frmNewEntry::PaintRowAnswer(int grid, int row, int code) {
     QTableWidget* table = grdResponses[static_cast<std::size_t>(grid)];
-    SetGridCellColor(grid, row, 0, White, DarkBlue);
+    SetGridCellColor(grid, row, 0, m_doubtful.count(RowItem(grid, row)) ? Yellow : White, DarkBlue);
     for (int c = 1; c < table->columnCount(); ++c) {
         const bool chosen = c == code;
         table->item(row - 1, c)->setText(chosen ? QStringLiteral("X") : QString());
@@ -314,7 +322,13 @@ void frmNewEntry::Form_Activate() {
         return;
     }
     const std::string stored = slot->Responses.str();
-    if (ScannedAnswers && AnswerCodeCount(stored) < ItemCount) {
+    if (ScannedAnswers) {
+        const std::vector<int> items = DoubtfulItems(LastScanReview);
+        m_doubtful = std::set<int>(items.begin(), items.end());
+        lblScanReview->setText(FromCp1252(DescribeDoubts(LastScanReview.doubts)));
+        lblScanReview->setVisible(!LastScanReview.doubts.empty());
+    }
+    if (ScannedAnswers && (AnswerCodeCount(stored) < ItemCount || LastScanReview.unreadAnswers > 0)) {
         MsgBox(QStringLiteral("Scanned answers being populated for editing but\nsome answers did not scan "
                               "correctly.\nCheck Responses carefully."),
                vbOKOnly, QStringLiteral("Scanned Answers Warning"));

@@ -6,6 +6,7 @@
 #include "shell/FileError.h"
 #include "shell/qt/TarvosDialog.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     QFrame* picGridColor;
     std::vector<QTableWidget*> grdResponses;
     std::vector<QLabel*> lblSection;
+    QLabel* lblScanReview; // after a scan: the doubtful marks to check
 
     // The answer codes being edited, item n at index n-1.
     std::string ItemAnswers;
@@ -64,4 +66,5 @@ private:
     FileError m_loadError;
     ClientRecord m_slotAtLoad;
     bool m_loading = true;
+    std::set<int> m_doubtful; // items shown highlighted for checking after a scan
 };

@@ -1,6 +1,7 @@
 #include "presentation/qt/frmSelectEntryMethod.h"
 
 #include "clients/qt/RunRegistration.h"
+#include "entry/qt/ScanAnswerSheet.h"
 #include "entry/qt/frmNewEntry.h"
 #include "presentation/qt/OnscreenTest.h"
 #include "shell/qt/MsgPanel.h"
@@ -20,8 +21,6 @@ const char* const HelpTexts[4] = {
     "Paper-Pencil Presentation. Manually enter test information from completed answer sheet.",
     "Optical Scanner Presentation. Scan completed answer sheet.",
     "Cancel. Do not enter a new client. Return to Main Menu."};
-// The scanner (2) is not part of this build yet.
-constexpr std::array<bool, 4> ChoiceBuilt = {true, true, false, true};
 } // namespace
 
 frmSelectEntryMethod::frmSelectEntryMethod(QWidget* parent)
@@ -41,7 +40,6 @@ frmSelectEntryMethod::frmSelectEntryMethod(QWidget* parent)
         const auto k = static_cast<std::size_t>(i);
         sspMenuChoice[k]->setObjectName(QStringLiteral("shpMenuChoice_%1").arg(i));
         cmdMenuChoice[k]->setMinimumWidth(320);
-        cmdMenuChoice[k]->setEnabled(ChoiceBuilt[k]);
     }
     outer->addWidget(fraSelectMethod);
     frBlank = new QFrame(this);
@@ -90,6 +88,10 @@ void frmSelectEntryMethod::cmdMenuChoice_Click(int index) {
         frBlank->show();
         RunRegistration(this, RegistrationKind::NewClient,
                         {.answersFirst = {}, .answers = RunModalStep<frmNewEntry>});
+    } else if (index == 2) {
+        fraSelectMethod->hide();
+        frBlank->show();
+        RunRegistration(this, RegistrationKind::NewClient, ScanRegistrationSteps());
     }
     done(QDialog::Accepted);
 }

@@ -1,4 +1,5 @@
 #include "clients/ClientFile.h"
+#include "entry/ScanReview.h"
 #include "entry/qt/frmNewEntry.h"
 #include "shell/RunState.h"
 #include "shell/qt/MsgPanel.h"
@@ -142,6 +143,31 @@ TEST_F(ResponseGridWindowTest, AShortScannedAnswerStringIsCompletedAfterAWarning
     });
     EXPECT_EQ(ClientTable[2].Responses.str(), std::string(140, '2') + std::string(9, '0'));
     EXPECT_EQ(ClientCount, 2);
+}
+
+// After a scan the grid points out the doubtful marks, and warns when reading steps failed even
+// though every answer holds a code (the failed ones hold "0").
+TEST_F(ResponseGridWindowTest, ScannedDoubtfulItemsAreHighlightedAndNamedAndFailedReadingsWarned) {
+    StartNewClient();
+    ScannedAnswers = true;
+    ClientTable[2].Responses = std::string(149, '1');
+    LastScanReview = {{{32, 1, "Item1", Doubt::TwoMarks}, {172, 141, "Item141", Doubt::FaintMark}}, 1};
+    Run([&](frmNewEntry* f) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].title, "Scanned Answers Warning");
+        EXPECT_TRUE(f->lblScanReview->isVisible());
+        EXPECT_EQ(f->lblScanReview->text(),
+                  "Check against the sheet: item 1 (two marks), item 141 (faint mark).");
+        const QColor yellow(255, 255, 0), white(255, 255, 255);
+        EXPECT_EQ(f->grdResponses[0]->item(0, 0)->background().color(), yellow);
+        EXPECT_EQ(f->grdResponses[0]->item(1, 0)->background().color(), white);
+        EXPECT_EQ(f->grdResponses[1]->item(1, 0)->text(), "141.");
+        EXPECT_EQ(f->grdResponses[1]->item(1, 0)->background().color(), yellow);
+        f->cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
+        KeyToFocus(Qt::Key_Return);
+    });
+    LastScanReview = {};
+    ScannedAnswers = false;
 }
 
 TEST_F(ResponseGridWindowTest, AMissingDatabaseIsReportedAndChangesNothing) {
