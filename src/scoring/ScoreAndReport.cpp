@@ -53,10 +53,8 @@ ReportResult WriteReportFile(const std::string& reportPath, const std::string& b
         err = WriteAll(fd, bytes, reportPath);
     if (::close(fd) != 0 && err.ok())
         err = FileErrorFromErrno(errno, reportPath);
-    // The old report goes first: renaming over an existing file makes ext4 write the new one out at
-    // once, which costs milliseconds per report, and the report is rebuilt on every run anyway.
-    if (err.ok() && ::unlink(reportPath.c_str()) != 0 && errno != ENOENT)
-        err = FileErrorFromErrno(errno, reportPath);
+    // Renamed over the old report, never after removing it: a program killed in between would leave
+    // neither the old report nor the new one.
     if (err.ok() && ::rename(temp.c_str(), reportPath.c_str()) != 0)
         err = FileErrorFromErrno(errno, reportPath);
     if (!err.ok()) {
