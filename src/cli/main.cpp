@@ -1,6 +1,7 @@
 // tarvos-cli: the headless companion of the desktop program. It reads client files, data files and
 // page images and writes reports and sheets; it never creates or changes a client file.
 #include "cli/CliCommand.h"
+#include "platform/InstalledLayout.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -42,6 +43,10 @@ int main(int argc, char** argv) {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             qInstallMessageHandler(QuietMessages);
             QGuiApplication app(argc, argv);
+            if (const std::string problem = SettleProgramFolder(); !problem.empty()) {
+                std::fprintf(stderr, "tarvos-cli: %s\n", problem.c_str());
+                return 1;
+            }
             return c.run(std::vector<std::string>(argv + 2, argv + argc));
         }
     }
