@@ -78,5 +78,6 @@ cmp -s "$user/TARVOS.MDB" "$root/share/tarvos/TARVOS.MDB" || fail "the copied qu
 for name in TRVV3SC.TXT INVAL.TXT TARVOS; do
     [ "$(readlink "$user/$name")" = "$root/share/tarvos/$name" ] || fail "$user/$name is not linked to the shared copy"
 done
+[ -f "$user/trvtest.ini" ] || fail "the program did not write its settings to $user"
 [ "$before" = "$(listing)" ] || fail "files under the install root changed: $(diff <(echo "$before") <(listing))"
 echo "package $(basename "$deb"): installed programs ran as $(run id -un); $user seeded, install root unchanged"
