@@ -3,16 +3,13 @@
 #include "presentation/QuestionDatabase.h"
 
 #include <cstdint>
-#include <fstream>
 #include <string>
-#include <unistd.h>
+#include <string_view>
 
+// The bytes are opened in memory, the way Open opens a file, so that a run takes microseconds.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = "/tmp/fuzz-qdb-" + std::to_string(getpid()) + ".mdb";
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     QuestionDatabase db;
-    if (db.Open(path).ok()) {
+    if (db.OpenImage("TARVOS.MDB", std::string_view(reinterpret_cast<const char*>(data), size)).ok()) {
         std::vector<std::string> tables;
         (void)db.TableNames(tables);
         for (const auto& table : tables) {
@@ -32,7 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (void)LoadItemTable(db, language, items);
         }
     }
-    db.Close();
-    unlink(path.c_str());
+    (void)db.Close();
     return 0;
 }

@@ -12,7 +12,12 @@ foreach(program tarvos tarvos-cli)
                 --include=${CMAKE_SOURCE_DIR}/doc/${program}.h2m --output=${page} $<TARGET_FILE:${program}>
         DEPENDS ${program} ${CMAKE_SOURCE_DIR}/doc/${program}.h2m
         VERBATIM)
-    list(APPEND TARVOS_MAN_PAGES ${page})
+    # Installed compressed, as Debian's manual pages are.
+    add_custom_command(OUTPUT ${page}.gz
+        COMMAND gzip -9 -n -c ${page} > ${page}.gz
+        DEPENDS ${page}
+        VERBATIM)
+    list(APPEND TARVOS_MAN_PAGES ${page}.gz)
 endforeach()
 add_custom_target(tarvos_man_pages ALL DEPENDS ${TARVOS_MAN_PAGES})
 install(FILES ${TARVOS_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

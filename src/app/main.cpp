@@ -1,8 +1,10 @@
 // Tarvos, the desktop program: the main menu's start-up decides whether the program runs.
 #include "app/qt/ProgramMenuActions.h"
+#include "platform/InstalledLayout.h"
 #include "shell/qt/frmMainMenu.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <cstring>
 
@@ -38,6 +40,10 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvos"));
+    if (const std::string problem = SettleProgramFolder(); !problem.empty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tarvos"), QString::fromStdString(problem));
+        return 1;
+    }
     frmMainMenu window;
     window.SetActions(ProgramMenuActions());
     if (!window.Form_Load())

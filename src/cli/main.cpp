@@ -1,6 +1,7 @@
 // tarvos-cli: the terminal companion of the desktop program. It reads client files, data files and
 // page images and writes reports and sheets; it never creates or changes a client file.
 #include "cli/CliCommand.h"
+#include "platform/InstalledLayout.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -104,5 +105,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
     QGuiApplication app(argc, argv);
+    if (const std::string problem = SettleProgramFolder(); !problem.empty())
+        return CliFail(ExitFailed, problem);
     return c->run(args);
 }

@@ -132,6 +132,32 @@ FileError QuestionDatabase::Open(const std::string& path) {
     c->path = path;
     if (sqlite3_open_v2(path.c_str(), &c->handle, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
         return CannotOpen(path, c->handle ? sqlite3_errmsg(c->handle) : "out of memory");
+    return Adopt(std::move(c));
+}
+
+FileError QuestionDatabase::OpenImage(const std::string& name, std::string_view bytes) {
+    Close();
+    m_path = name;
+    if (bytes.empty())
+        return CannotOpen(name, "the file is empty, not an SQLite 3 database");
+    auto c = std::make_shared<qdb::Connection>();
+    c->path = name;
+    if (sqlite3_open_v2(":memory:", &c->handle, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        return CannotOpen(name, c->handle ? sqlite3_errmsg(c->handle) : "out of memory");
+    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
+    if (!copy)
+        return CannotOpen(name, "out of memory");
+    std::memcpy(copy, bytes.data(), bytes.size());
+    const auto size = static_cast<sqlite3_int64>(bytes.size());
+    // The engine owns (and frees) the copy from here, also when it refuses it.
+    if (sqlite3_deserialize(c->handle, "main", copy, size, size,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) != SQLITE_OK)
+        return CannotOpen(name, sqlite3_errmsg(c->handle));
+    return Adopt(std::move(c));
+}
+
+FileError QuestionDatabase::Adopt(std::shared_ptr<qdb::Connection> c) {
+    const std::string path = c->path;
     sqlite3_extended_result_codes(c->handle, 1);
     if (!Exec(c->handle, "PRAGMA locking_mode=EXCLUSIVE"))
         return CannotOpen(path, sqlite3_errmsg(c->handle));

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3;
@@ -97,6 +98,9 @@ public:
     // is taken at once and held in an open transaction until Close, so no other connection (here or
     // in another process) can read or write the file meanwhile: a second Open fails with 3051.
     [[nodiscard]] FileError Open(const std::string& path);
+    // Opens an in-memory copy of a database file's bytes as Open opens the file; `name` stands for the
+    // file in messages, and changes stay in memory.
+    [[nodiscard]] FileError OpenImage(const std::string& name, std::string_view bytes);
     bool IsOpen() const;
     const std::string& path() const { return m_path; }
     // Commits the changes of Recordset::Update and closes; fails when they cannot be saved.
@@ -110,6 +114,8 @@ public:
     [[nodiscard]] FileError OpenTable(const std::string& table, Recordset& rs) const;
 
 private:
+    // Locks and checks a fresh connection and makes it this database's.
+    FileError Adopt(std::shared_ptr<qdb::Connection> c);
     FileError Load(const std::string& sql, const std::string& table, bool withRowid, Recordset& rs) const;
 
     std::shared_ptr<qdb::Connection> m_connection;

@@ -249,3 +249,26 @@ TEST(AudioFileNameTest, ComposesTheSoundFolderAndTrims) {
     EXPECT_EQ(AudioRequestName(std::nullopt), ".wav");
     EXPECT_EQ(AudioRequestName(std::string(" A001  ")), "A001.wav");
 }
+
+TEST_F(QuestionDatabaseTest, AnImageInMemoryReadsAsTheFileAndNeverWritesIt) {
+    Sql(file,
+        "CREATE TABLE ScanItem (LocationName TEXT, x INTEGER); INSERT INTO ScanItem VALUES ('Name', 7);");
+    const std::string bytes = dir.read("TARVOS.MDB");
+    QuestionDatabase db;
+    ASSERT_TRUE(db.OpenImage("image", bytes).ok());
+    Recordset rs;
+    ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
+    EXPECT_EQ(Joined(rs, {"LocationName", "x"}), "Name|7|");
+    ASSERT_TRUE(rs.Edit().ok() && rs.SetField("x", 9).ok() && rs.Update().ok());
+    rs.Close();
+    EXPECT_TRUE(db.Close().ok());
+    EXPECT_EQ(dir.read("TARVOS.MDB"), bytes);
+
+    for (const std::string& refused : {std::string(), std::string("just some text, not a database\n"),
+                                       bytes.substr(0, 100) + std::string(bytes.size() - 100, '\xff')}) {
+        const FileError e = db.OpenImage("image", refused);
+        EXPECT_EQ(e.number, DbCannotOpen);
+        EXPECT_NE(e.description.find("image"), std::string::npos) << e.description;
+        EXPECT_FALSE(db.IsOpen());
+    }
+}
