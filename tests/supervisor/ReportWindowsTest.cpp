@@ -141,11 +141,15 @@ TEST_F(ReportWindowsTest, SaveAsPdfWritesThePagesOrSaysWhy) {
     frmViewReport window;
     WhenModal<frmViewReport>([&](frmViewReport* f) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Text1->toPlainText().isEmpty(); }));
+        bool asked = false;
         WhenModal<QFileDialog>([&](QFileDialog* d) {
             EXPECT_EQ(d->selectedFiles().value(0).section('/', -1), "Tarvos report 1.pdf");
+            asked = true;
             d->reject();
         });
-        f->cmdSaveAsPdf->click();
+        // Reached by keyboard like the other buttons: Alt and its letter.
+        KeyToFocus(Qt::Key_S, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return asked; }, 2000));
         EXPECT_TRUE(f->SaveReportPdf(QString::fromStdString(out.file("saved.pdf"))));
         EXPECT_FALSE(f->SaveReportPdf(QString::fromStdString(out.file("missing/saved.pdf"))));
         f->cmdCancel->click();

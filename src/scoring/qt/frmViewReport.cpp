@@ -52,7 +52,7 @@ frmViewReport::frmViewReport(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     cmdPrintReport = new QPushButton(QStringLiteral("&Print Report"), fraAll);
     cmdPrintReport->setObjectName(QStringLiteral("cmdPrintReport"));
-    cmdSaveAsPdf = new QPushButton(QStringLiteral("Save as PDF..."), fraAll);
+    cmdSaveAsPdf = new QPushButton(QStringLiteral("&Save as PDF..."), fraAll);
     cmdSaveAsPdf->setObjectName(QStringLiteral("cmdSaveAsPdf"));
     cmdCancel = new QPushButton(QStringLiteral("&Close"), fraAll);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
