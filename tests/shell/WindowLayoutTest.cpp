@@ -139,8 +139,8 @@ TEST_F(WindowLayoutTest, EveryHelpAndStatusTextShowsInFullAt1024x768) {
         window->hide();
     }
     EXPECT_TRUE(messages.empty()) << messages.front().text.toStdString();
-    EXPECT_EQ(helpLines["frmSupervisorOptions"].size(), 4u + 2)
-        << "the three tabs', the options' and the two buttons' lines";
+    EXPECT_EQ(helpLines["frmSupervisorOptions"].size(), 7u)
+        << "the three tabs', the options', the check box's and the two buttons' lines";
     EXPECT_EQ(helpLines["frmNewEntry"].size(), 6u + 2) << "six legends and the two buttons' lines";
     EXPECT_GE(helpLines["frmClientInfo"].size(), 8u + 2) << "eight fields' lines and the two buttons'";
 }
