@@ -43,15 +43,20 @@ CupsPrinter::CupsPrinter(std::string queue) : m_queue(std::move(queue)) {}
 
 PrintResult CupsPrinter::ChooseQueue(bool& raw, QPageSize& paper) const {
     raw = false;
-    const std::string chosen = m_queue.empty() ? ReadPrinterSetting() : m_queue;
+    const std::string setting = m_queue.empty() ? ReadPrinterSetting() : std::string();
+    const std::string chosen = m_queue.empty() ? setting : m_queue;
     const QString name = chosen.empty() ? QPrinterInfo::defaultPrinterName() : Q(chosen);
     if (name.isEmpty())
         return PrintResult{"", "no printer is set up on this computer; add one in the system's printer "
-                               "settings (or name one as Printer= under [Options] in trvtest.ini)"};
+                               "settings (or name one as Printer= under [Options] in " +
+                                   SettingsPath() + ")"};
     PrintResult result{name.toStdString(), ""};
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull()) {
         result.cause = "there is no such printer on this computer";
+        // The name came from the settings file: that is where it must be corrected.
+        if (!setting.empty())
+            result.cause += "; correct or remove Printer= under [Options] in " + SettingsPath();
         return result;
     }
     if (info.state() == QPrinter::Error) {

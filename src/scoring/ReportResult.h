@@ -2,6 +2,7 @@
 // The outcome of scoring and writing a report: success, or the file (or client record field) at fault
 // and what is wrong with it. No report is left behind when it is a failure.
 #include "shell/FileError.h"
+#include "shell/FileNames.h"
 
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,16 @@ struct [[nodiscard]] ReportResult {
     bool ok() const { return number == 0; }
     // "<file>: <problem>", one line.
     std::string message() const { return file + ": " + problem; }
+    // One line saying what the user can do: correct the client's record, make the program folder
+    // writable for the report file and its copies, or put back the program's data file.
+    std::string advice() const {
+        if (file.starts_with("client "))
+            return "Correct the client's record with \"Edit Current Client\", then try again.";
+        const std::string name = file.substr(file.find_last_of('/') + 1);
+        if (name == ReportFileName || name.starts_with("temp"))
+            return "Check that the program folder can be written to and has free space, then try again.";
+        return "The program's data file is missing or damaged: reinstall Tarvos, then try again.";
+    }
 };
 
 constexpr int EndOfDataNumber = 62; // input past end of file

@@ -1,6 +1,7 @@
 #include "platform/ReportPages.h"
 #include "platform/CupsPrinter.h"
 #include "scoring/ReportFiles.h"
+#include "shell/ProgramFolder.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -281,10 +282,20 @@ TEST_F(CupsPrinterTest, StoppedRejectingAndUnknownQueuesAreNamedWithTheCause) {
 TEST(CupsNoPrinterTest, NoPrintSystemIsAFailureThatSaysWhatToDo) {
     if (!std::getenv("TARVOS_EXPECT_NO_PRINTER"))
         GTEST_SKIP() << "skipped: run by tests/scripts/print_cups.sh without a print system";
+    // Both messages name the settings file by its full path.
+    TempDir program;
+    SetProgramFolder(program.path());
+    const std::string ini = program.file("trvtest.ini");
     const PrintResult result = CupsPrinter().PrintPort("text\r\n");
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.message(),
               "The report was not printed: no printer is set up on this computer; add one "
-              "in the system's printer settings (or name one as Printer= under [Options] in "
-              "trvtest.ini).");
+              "in the system's printer settings (or name one as Printer= under [Options] in " +
+                  ini + ").");
+    program.write("trvtest.ini", "[Options]\r\nPrinter=Front Desk\r\n");
+    EXPECT_EQ(CupsPrinter().PrintText("text\r").message(),
+              "The report was not printed on the printer \"Front Desk\": there is no such printer on this "
+              "computer; correct or remove Printer= under [Options] in " +
+                  ini + ".\r\nCheck the printer, then print the report again.");
+    SetProgramFolder("");
 }

@@ -2,19 +2,28 @@
 #include "clients/qt/frmClientInfo.h"
 #include "clients/qt/frmCourtHistory.h"
 #include "entry/qt/frmNewEntry.h"
+#include "entry/qt/frmVerify.h"
 #include "presentation/qt/frmSelectEntryMethod.h"
+#include "scoring/qt/frmPrintSelected.h"
+#include "scoring/qt/frmViewReport.h"
+#include "shell/ProgramFolder.h"
 #include "shell/RunState.h"
 #include "shell/qt/MsgPanel.h"
 #include "shell/qt/frmDriveSelect.h"
 #include "shell/qt/frmMainMenu.h"
 #include "shell/qt/frmMyInputBox.h"
+#include "supervisor/qt/frmSupervisorOptions.h"
 #include "support/RegistrationFixture.h"
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest/QTest>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -62,8 +71,18 @@ protected:
                                  : "Two";
         });
         QuestionDatabasePath = program.file("TARVOS.MDB");
+        // The report viewer scores the client with the scoring data files of the program folder.
+        namespace fs = std::filesystem;
+        for (const auto& f :
+             fs::directory_iterator(std::string(TARVOS_SOURCE_DIR) + "/tests/scoring/data/base"))
+            fs::copy_file(f.path(), fs::path(program.path()) / f.path().filename());
+        SetProgramFolder(program.path());
         UseClients({SampleClient("Ann Lee")});
         CurrentClient = 1;
+    }
+    void TearDown() override {
+        SetProgramFolder("");
+        RegistrationWindowTest::TearDown();
     }
     static void Show(QWidget* w) {
         w->show();
@@ -75,8 +94,9 @@ protected:
 } // namespace
 
 // At 1024 x 768 with the default font, every window fits the screen and, with the focus on each of
-// its controls in turn, every label (the status panel's help line, prompts, captions) shows its text
-// in full. The response grid gets one grid of each answer type, so every legend is shown.
+// its controls in turn (on each tab of a tabbed window), every label (the status panel's help line,
+// prompts, captions) shows its text in full, and so does every help text box the user cannot scroll
+// by keyboard. The response grid gets one grid of each answer type, so every legend is shown.
 TEST_F(WindowLayoutTest, EveryHelpAndStatusTextShowsInFullAt1024x768) {
     auto input = std::make_unique<frmMyInputBox>();
     input->HelpMessage =
@@ -89,20 +109,38 @@ TEST_F(WindowLayoutTest, EveryHelpAndStatusTextShowsInFullAt1024x768) {
     windows.push_back(std::make_unique<frmCourtHistory>());
     windows.push_back(std::make_unique<frmNewEntry>());
     windows.push_back(std::make_unique<frmMainMenu>(QString::fromStdString(program.path())));
+    windows.push_back(std::make_unique<frmSupervisorOptions>());
+    windows.push_back(std::make_unique<frmViewReport>());
+    windows.push_back(std::make_unique<frmPrintSelected>());
+    windows.push_back(std::make_unique<frmVerify>());
     std::map<QString, std::set<QString>> helpLines;
     for (auto& window : windows) {
         Show(window.get());
         EXPECT_LE(window->frameGeometry().width(), 1024) << window->objectName().toStdString();
         EXPECT_LE(window->frameGeometry().height(), 768) << window->objectName().toStdString();
-        WalkFocus(window.get(), [&](QWidget*) {
-            for (const QLabel* label : window->findChildren<QLabel*>())
-                if (label->isVisible() && !label->text().isEmpty())
-                    ExpectShownInFull(label);
-            if (auto* panel = window->findChild<MsgPanel*>())
-                helpLines[window->objectName()].insert(panel->text());
-        });
+        auto* tabs = window->findChild<QTabWidget*>();
+        for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+            if (tabs)
+                tabs->setCurrentIndex(tab);
+            WalkFocus(window.get(), [&](QWidget*) {
+                for (const QLabel* label : window->findChildren<QLabel*>())
+                    if (label->isVisible() && !label->text().isEmpty())
+                        ExpectShownInFull(label);
+                if (auto* panel = window->findChild<MsgPanel*>())
+                    helpLines[window->objectName()].insert(panel->text());
+            });
+        }
+        for (const QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) {
+            if (box->isReadOnly() && box->focusPolicy() == Qt::NoFocus) {
+                EXPECT_EQ(box->verticalScrollBar()->maximum(), 0)
+                    << window->objectName().toStdString() << "/" << box->objectName().toStdString();
+            }
+        }
         window->hide();
     }
+    EXPECT_TRUE(messages.empty()) << messages.front().text.toStdString();
+    EXPECT_EQ(helpLines["frmSupervisorOptions"].size(), 7u)
+        << "the three tabs', the options', the check box's and the two buttons' lines";
     EXPECT_EQ(helpLines["frmNewEntry"].size(), 6u + 2) << "six legends and the two buttons' lines";
     EXPECT_GE(helpLines["frmClientInfo"].size(), 8u + 2) << "eight fields' lines and the two buttons'";
 }
@@ -114,8 +152,9 @@ TEST_F(WindowLayoutTest, FocusMovesNothingCaptionsStayOnTheirGridsAndTheMainWind
     frmClientInfo info;
     frmCourtHistory history;
     frmMainMenu menu(QString::fromStdString(program.path()));
-    for (QWidget* window :
-         {static_cast<QWidget*>(&info), static_cast<QWidget*>(&history), static_cast<QWidget*>(&menu)}) {
+    frmSupervisorOptions options;
+    for (QWidget* window : {static_cast<QWidget*>(&info), static_cast<QWidget*>(&history),
+                            static_cast<QWidget*>(&menu), static_cast<QWidget*>(&options)}) {
         SCOPED_TRACE(window->objectName().toStdString());
         Show(window);
         std::map<QWidget*, QRect> before;

@@ -78,6 +78,30 @@ TEST_F(ReportWindowsTest, AReportThatCannotBeMadeShowsNothingOfAnotherClient) {
     window.exec();
     EXPECT_TRUE(messages[0].text.startsWith("The report of client number 2 could not be made:"));
     EXPECT_FALSE(std::filesystem::exists(program.file("REPORT.PRN")));
+
+    // Each message ends with what to do, in the viewer and in a batch.
+    PrintAllReports(nullptr);
+    ASSERT_EQ(messages.size(), 2u);
+    for (const MsgBoxCall& m : messages)
+        EXPECT_TRUE(m.text.endsWith("\r\nCorrect the client's record with \"Edit Current Client\", then try "
+                                    "again."))
+            << m.text.toStdString();
+}
+
+TEST_F(ReportWindowsTest, AMissingDataFileSaysToReinstall) {
+    UseSampleClients(1);
+    std::filesystem::remove(program.file("TRVV3AL.TXT"));
+    frmViewReport window;
+    WhenModal<frmViewReport>([&](frmViewReport* f) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }));
+        f->cmdCancel->click();
+    });
+    window.exec();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "The report of client number 1 could not be made:\r\n" +
+                                    QString::fromStdString(program.file("TRVV3AL.TXT")) +
+                                    ": File not found\r\nThe program's data file is missing or damaged: "
+                                    "reinstall Tarvos, then try again.");
 }
 
 TEST_F(ReportWindowsTest, SelectedReportsPrintInListOrderAndASelectionSurvivesAMessage) {
@@ -141,11 +165,15 @@ TEST_F(ReportWindowsTest, SaveAsPdfWritesThePagesOrSaysWhy) {
     frmViewReport window;
     WhenModal<frmViewReport>([&](frmViewReport* f) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Text1->toPlainText().isEmpty(); }));
+        bool asked = false;
         WhenModal<QFileDialog>([&](QFileDialog* d) {
             EXPECT_EQ(d->selectedFiles().value(0).section('/', -1), "Tarvos report 1.pdf");
+            asked = true;
             d->reject();
         });
-        f->cmdSaveAsPdf->click();
+        // Reached by keyboard like the other buttons: Alt and its letter.
+        KeyToFocus(Qt::Key_S, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return asked; }, 2000));
         EXPECT_TRUE(f->SaveReportPdf(QString::fromStdString(out.file("saved.pdf"))));
         EXPECT_FALSE(f->SaveReportPdf(QString::fromStdString(out.file("missing/saved.pdf"))));
         f->cmdCancel->click();

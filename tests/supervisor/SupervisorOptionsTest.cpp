@@ -13,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <tuple>
 
 namespace {
 const MsgBoxCall WrongCode{"Incorrect Secret Code.  Please try again.", vbOKOnly | vbCritical, "Secret Code"};
@@ -56,6 +58,19 @@ TEST_F(SupervisorOptionsTest, TabsShowTheirTextsStatusLinesAndCurrentClient) {
         EXPECT_EQ(f->msgPanel->text(), "");
         f->cmdMenuChoice[1]->setFocus();
         EXPECT_EQ(f->msgPanel->text(), "Close the Utilities window returning to the Main Menu.");
+        // Moving back by keyboard leaves no button's line behind: each control shows its own.
+        for (const auto& [tab, control, line] :
+             {std::tuple{0, static_cast<QWidget*>(f->chkSumPage),
+                         "Press Space to add or remove the one-page summary on each report."},
+              std::tuple{0, static_cast<QWidget*>(tabs->tabBar()), ""},
+              std::tuple{1, static_cast<QWidget*>(f->cmdMenuChoice[0]), "Perform the selected operation."},
+              std::tuple{1, static_cast<QWidget*>(tabs->tabBar()),
+                         "Click Execute to perform data verification."}}) {
+            tabs->setCurrentIndex(tab);
+            control->setFocus(Qt::BacktabFocusReason);
+            EXPECT_EQ(f->msgPanel->text(), line) << control->objectName().toStdString();
+        }
+        f->cmdMenuChoice[1]->setFocus();
         KeyToFocus(Qt::Key_Return);
     });
     EXPECT_EQ(window.exec(), QDialog::Rejected);

@@ -74,10 +74,16 @@ bool PrintClientReports(QWidget* parent, const std::vector<int>& clientSlots) {
         clean = false;
     }
     QString failed;
+    QStringList advice;
     for (const BatchReport& entry : batch)
-        if (!entry.composed.ok())
+        if (!entry.composed.ok()) {
             failed +=
                 QStringLiteral("\r\nClient number %1: %2").arg(entry.slot).arg(Qs(entry.composed.message()));
+            if (!advice.contains(Qs(entry.composed.advice())))
+                advice << Qs(entry.composed.advice());
+        }
+    if (!advice.isEmpty())
+        failed += QStringLiteral("\r\n") + advice.join(QStringLiteral("\r\n"));
     if (!failed.isEmpty()) {
         MsgBox(QStringLiteral("These reports could not be made and were not printed:") + failed,
                vbOKOnly | vbExclamation, QStringLiteral("Print Report"));

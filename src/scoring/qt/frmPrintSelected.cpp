@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 const char* const PrintSelectedInstructions = "- Select the client names of the \r\n"
                                               "  reports you want to print by \r\n"
@@ -52,8 +53,19 @@ frmPrintSelected::frmPrintSelected(QWidget* parent)
     txtInstructions->setObjectName(QStringLiteral("txtInstructions"));
     txtInstructions->setReadOnly(true);
     txtInstructions->setFocusPolicy(Qt::NoFocus);
-    txtInstructions->setPlainText(
-        QString::fromLatin1(PrintSelectedInstructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString instructions =
+        QString::fromLatin1(PrintSelectedInstructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txtInstructions->setPlainText(instructions);
+    // The box cannot take the focus, so it cannot be scrolled by keyboard: it shows every line.
+    const QFontMetrics fm(txtInstructions->font());
+    int widest = 0;
+    for (const QString& line : instructions.split(QLatin1Char('\n')))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    const int margins =
+        2 * (txtInstructions->frameWidth() + static_cast<int>(txtInstructions->document()->documentMargin()));
+    txtInstructions->setMinimumSize(
+        widest + margins + fm.averageCharWidth(),
+        fm.lineSpacing() * static_cast<int>(instructions.count(QLatin1Char('\n')) + 2) + margins);
     left->addWidget(txtInstructions);
     AddMenuChoices(fraAll, left,
                    {QString::fromLatin1(Captions[0]), QString::fromLatin1(Captions[1]),

@@ -52,7 +52,7 @@ frmViewReport::frmViewReport(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     cmdPrintReport = new QPushButton(QStringLiteral("&Print Report"), fraAll);
     cmdPrintReport->setObjectName(QStringLiteral("cmdPrintReport"));
-    cmdSaveAsPdf = new QPushButton(QStringLiteral("Save as PDF..."), fraAll);
+    cmdSaveAsPdf = new QPushButton(QStringLiteral("&Save as PDF..."), fraAll);
     cmdSaveAsPdf->setObjectName(QStringLiteral("cmdSaveAsPdf"));
     cmdCancel = new QPushButton(QStringLiteral("&Close"), fraAll);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -81,9 +81,9 @@ void frmViewReport::Form_Activate() {
         Text1->clear();
         cmdPrintReport->setEnabled(false);
         cmdSaveAsPdf->setEnabled(false);
-        MsgBox(QStringLiteral("The report of client number %1 could not be made:\r\n%2")
+        MsgBox(QStringLiteral("The report of client number %1 could not be made:\r\n%2\r\n%3")
                    .arg(CurrentClient)
-                   .arg(FromCp1252(result.message())),
+                   .arg(FromCp1252(result.message()), FromCp1252(result.advice())),
                vbOKOnly | vbCritical, QStringLiteral("Client Report"));
         cmdCancel->setFocus(Qt::OtherFocusReason);
         return;

@@ -46,6 +46,9 @@ const char* const DeleteText =
     "demographics, court history and responses will NOT be deleted.  Use this operation to protect client "
     "confidentiality when you are done with the disk.";
 const char* const EmptyTitles[3] = {"Print Report", "Verify Data", "Delete Names"};
+// The status line of each tab, shown when the tab is chosen and whenever the tab control takes the focus.
+const char* const TabHelp[3] = {"", "Click Execute to perform data verification.",
+                                "Click Execute to perform delete names operation."};
 
 void SetBold(QWidget* w, bool bold) {
     QFont f = w->font();
@@ -96,6 +99,7 @@ frmSupervisorOptions::frmSupervisorOptions(QWidget* parent)
     chkSumPage = new QCheckBox(QStringLiteral("One-page summary report"), reports);
     chkSumPage->setObjectName(QStringLiteral("chkSumPage"));
     connect(chkSumPage, &QCheckBox::toggled, this, &frmSupervisorOptions::chkSumPage_Click);
+    chkSumPage->installEventFilter(this);
     reportsLayout->addWidget(chkSumPage);
     sstSupervisorOperations->addTab(reports, QString::fromLatin1(TabCaptions[0]));
 
@@ -172,25 +176,25 @@ void frmSupervisorOptions::sstSupervisorOperations_Click(int tab) {
     if (tab == m_tab)
         return;
     m_tab = tab;
+    msgPanel->setText(QString::fromLatin1(TabHelp[tab]));
     switch (tab) {
     case 0:
-        msgPanel->clear();
         ShowCurrentClient();
         optPrintOption[static_cast<std::size_t>(m_printOption)]->setChecked(true);
         break;
     case 1:
-        msgPanel->setText(QStringLiteral("Click Execute to perform data verification."));
         ShowCurrentClient();
         break;
     default:
-        msgPanel->setText(QStringLiteral("Click Execute to perform delete names operation."));
         lblNameDisplay->setText(QStringLiteral("All Clients"));
         break;
     }
 }
 
+// The tab's own line replaces that of the control the focus came from.
 void frmSupervisorOptions::sstSupervisorOperations_GotFocus() {
     SetBackColor(sspMenuChoice[2], PanelFocused);
+    msgPanel->setText(QString::fromLatin1(TabHelp[sstSupervisorOperations->currentIndex()]));
 }
 
 void frmSupervisorOptions::sstSupervisorOperations_LostFocus() {
@@ -208,6 +212,10 @@ void frmSupervisorOptions::optPrintOption_GotFocus(int index) {
 
 void frmSupervisorOptions::optPrintOption_LostFocus(int index) {
     SetBold(optPrintOption[static_cast<std::size_t>(index)], false);
+}
+
+void frmSupervisorOptions::chkSumPage_GotFocus() {
+    msgPanel->setText(QStringLiteral("Press Space to add or remove the one-page summary on each report."));
 }
 
 void frmSupervisorOptions::chkSumPage_Click() {
@@ -270,6 +278,11 @@ bool frmSupervisorOptions::eventFilter(QObject* watched, QEvent* event) {
                 in ? optPrintOption_GotFocus(i) : optPrintOption_LostFocus(i);
                 return false;
             }
+        if (watched == chkSumPage) {
+            if (in)
+                chkSumPage_GotFocus();
+            return false;
+        }
         if (watched == sstSupervisorOperations || watched == sstSupervisorOperations->tabBar()) {
             in ? sstSupervisorOperations_GotFocus() : sstSupervisorOperations_LostFocus();
             return false;

@@ -27,6 +27,7 @@ public:
     void optPrintOption_Click(int index);
     void optPrintOption_GotFocus(int index);
     void optPrintOption_LostFocus(int index);
+    void chkSumPage_GotFocus();
     void chkSumPage_Click();
     void cmdMenuChoice_Click(int index) override;
     void cmdMenuChoice_GotFocus(int index) override;
