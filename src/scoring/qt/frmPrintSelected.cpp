@@ -81,8 +81,7 @@ frmPrintSelected::frmPrintSelected(QWidget* parent)
     mono.setStyleHint(QFont::TypeWriter);
     lbNameDisplay->setFont(mono);
     listLayout->addWidget(lbNameDisplay);
-    SetBackColor(fraClient, PanelNormal);
-    SetForeColor(fraClient, TextWhite);
+    PaintListFrame(fraClient, false);
     body->addWidget(fraClient, 1);
     AddStatusPanel(outer);
     SetCancelChoice(2);
@@ -147,21 +146,13 @@ void frmPrintSelected::lbNameDisplay_GotFocus() {
         cmdMenuChoice[0]->setFocus(Qt::OtherFocusReason);
         return;
     }
-    SetBackColor(fraClient, PanelFocused);
-    SetForeColor(fraClient, TextBlack);
-    QFont f = fraClient->font();
-    f.setBold(true);
-    fraClient->setFont(f);
+    PaintListFrame(fraClient, true);
     msgPanel->setText(QStringLiteral("Use up or down arrow keys or mouse to select client."));
     UpdatePrintButton();
 }
 
 void frmPrintSelected::lbNameDisplay_LostFocus() {
-    SetBackColor(fraClient, PanelNormal);
-    SetForeColor(fraClient, TextWhite);
-    QFont f = fraClient->font();
-    f.setBold(false);
-    fraClient->setFont(f);
+    PaintListFrame(fraClient, false);
     msgPanel->clear();
 }
 

@@ -314,3 +314,11 @@ QLabel* NewTitleLabel(QWidget* parent, double scale) {
     title->setFont(big);
     return title;
 }
+
+void PaintListFrame(QWidget* frame, bool focused) {
+    SetBackColor(frame, focused ? PanelFocused : PanelNormal);
+    SetForeColor(frame, focused ? TextBlack : TextWhite);
+    QFont f = frame->font();
+    f.setBold(focused);
+    frame->setFont(f);
+}

@@ -26,6 +26,9 @@ QColor ColorFromBgr(unsigned bgr);
 void SetBackColor(QWidget* widget, unsigned bgr);
 void SetForeColor(QWidget* widget, unsigned bgr);
 
+// A client-list frame with the focus (cyan, black bold caption) or without it (blue, white caption).
+void PaintListFrame(QWidget* frame, bool focused);
+
 // Centres `window` on its screen: top first, then left.
 void CenterForm(QWidget* window);
 // True when low <= value <= high.

@@ -81,9 +81,9 @@ void frmDriveSelect::cmdBrowse_Click() {
     const QString folder = QDir::cleanPath(dialog.selectedFiles().constFirst());
     int index = drDrive->findData(folder);
     if (index < 0) {
-        DataVolume chosen;
-        chosen.path = folder;
-        drDrive->addItem(VolumeDisplayText(chosen), folder);
+        DataVolume picked;
+        picked.path = folder;
+        drDrive->addItem(VolumeDisplayText(picked), folder);
         index = drDrive->count() - 1;
     }
     drDrive->setCurrentIndex(index);

@@ -131,8 +131,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     lbNameDisplay->setMinimumSize(330, 240);
     lbNameDisplay->installEventFilter(this);
     listLayout->addWidget(lbNameDisplay);
-    SetBackColor(fraClient, PanelNormal);
-    SetForeColor(fraClient, TextWhite);
+    PaintListFrame(fraClient, false);
     connect(lbNameDisplay, &QListWidget::itemSelectionChanged, this, [this] {
         if (!lbNameDisplay->selectedItems().isEmpty())
             lbNameDisplay_Click();
@@ -325,21 +324,13 @@ void frmMainMenu::lbNameDisplay_GotFocus() {
             focusNextChild();
         return;
     }
-    SetBackColor(fraClient, PanelFocused);
-    SetForeColor(fraClient, TextBlack);
-    QFont f = fraClient->font();
-    f.setBold(true);
-    fraClient->setFont(f);
+    PaintListFrame(fraClient, true);
     MsgPanel->setText(QStringLiteral("Use up or down arrow keys or mouse to select client."));
     UpdateEditButton();
 }
 
 void frmMainMenu::lbNameDisplay_LostFocus() {
-    SetBackColor(fraClient, PanelNormal);
-    SetForeColor(fraClient, TextWhite);
-    QFont f = fraClient->font();
-    f.setBold(false);
-    fraClient->setFont(f);
+    PaintListFrame(fraClient, false);
     MsgPanel->clear();
 }
 
