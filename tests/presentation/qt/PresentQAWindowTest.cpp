@@ -118,16 +118,12 @@ TEST_F(PresentQAWindowTest, EscapeAltF4AndTheCloseBoxAreNoWayOutAndLeavingStores
     }
 }
 
-TEST_F(PresentQAWindowTest, SpanishTextsASoundErrorOnceAndATestWithoutSoundDevice) {
+TEST_F(PresentQAWindowTest, ADamagedVoiceIsReportedOnceAndATestWithoutSoundDeviceIsSilent) {
     const std::string damaged = "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x55\0\1\0"s + std::string(12, '\0');
     program.write("TARVOS/sound/Spanish/A1.wav", damaged);
     Open("Spanish");
-    EXPECT_EQ(window->windowTitle(), "Presentación de preguntas");
-    EXPECT_EQ(Status(), "Oprima la tecla «Enter» para seguir.");
-    EXPECT_EQ(window->txtInstructions->toPlainText().left(14), "Instrucciones\n");
     ToItem();
     KeyToFocus(Qt::Key_Down);
-    EXPECT_EQ(Status(), "Ilumine la respuesta que usted escoja y luego oprima la tecla «Enter».");
     KeyToFocus(Qt::Key_Up);
     KeyToFocus(Qt::Key_Down); // the damaged answer voice again: no second message
     EXPECT_EQ(FocusName(), "cmdMenuChoice_0");
