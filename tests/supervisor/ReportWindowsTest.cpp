@@ -139,24 +139,13 @@ TEST_F(ReportWindowsTest, SelectedReportsPrintInListOrderAndASelectionSurvivesAM
     EXPECT_EQ(CurrentClient, 5);
 }
 
-TEST_F(ReportWindowsTest, NothingSelectedPrintsNothingAndAllReportsPrintWithProgress) {
+// Printing every report in turn, with the DOS port and the progress, is the report batch's own test.
+TEST_F(ReportWindowsTest, NothingSelectedPrintsNothing) {
     UseSampleClients(3);
     frmPrintSelected window;
     WhenModal<frmPrintSelected>([](frmPrintSelected* f) { f->cmdMenuChoice[0]->click(); });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
     EXPECT_TRUE(printer->jobs.empty());
-
-    PrintToDosPort = true;
-    CurrentClient = 3;
-    PrintAllReports(nullptr);
-    ASSERT_EQ(printer->jobs.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(printer->jobs[static_cast<std::size_t>(i)].port);
-        EXPECT_TRUE(Contains(printer->jobs[static_cast<std::size_t>(i)].bytes,
-                             "(TEST # " + std::to_string(i + 1) + " )"));
-    }
-    EXPECT_EQ(CurrentClient, 1);
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ReportWindowsTest, SaveAsPdfWritesThePagesOrSaysWhy) {

@@ -9,16 +9,15 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <tuple>
 
 namespace {
-const MsgBoxCall WrongCode{"Incorrect Secret Code.  Please try again.", vbOKOnly | vbCritical, "Secret Code"};
 
 class SupervisorOptionsTest : public SupervisorTest {};
 } // namespace
@@ -31,21 +30,12 @@ TEST_F(SupervisorOptionsTest, AnEmptyDiskSendsTheUserBackAtOnce) {
                                        vbOKOnly | vbInformation, "Empty Data Disk"}));
 }
 
-TEST_F(SupervisorOptionsTest, TabsShowTheirTextsStatusLinesAndCurrentClient) {
+TEST_F(SupervisorOptionsTest, TabsShowTheirStatusLinesAndCurrentClient) {
     UseSampleClients(2);
     CurrentClient = 2;
     frmSupervisorOptions window;
     WhenModal<frmSupervisorOptions>([](frmSupervisorOptions* f) {
         QTabWidget* tabs = f->sstSupervisorOperations;
-        EXPECT_EQ(tabs->tabText(0), "&Reports");
-        EXPECT_EQ(tabs->tabText(1), "&Verify Data");
-        EXPECT_EQ(tabs->tabText(2), "&Delete Names");
-        EXPECT_EQ(f->optPrintOption[1]->text(), "Select and print multiple clients' reports");
-        EXPECT_EQ(f->chkSumPage->text(), "One-page summary report");
-        EXPECT_TRUE(
-            f->Label2->text().startsWith("This operation will delete the client's name from the client "
-                                         "database.  USE WITH CAUTION!  Once"));
-        EXPECT_TRUE(f->Label1->text().endsWith("This gives you the opportunity to correct any errors."));
         EXPECT_EQ(f->lblNameDisplay->text(), "Client 2                 ");
         tabs->setCurrentIndex(2);
         EXPECT_EQ(f->lblNameDisplay->text(), "All Clients");
@@ -77,31 +67,18 @@ TEST_F(SupervisorOptionsTest, TabsShowTheirTextsStatusLinesAndCurrentClient) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(SupervisorOptionsTest, NoReportWithoutTheSecretCodeAndEachPromptStartsEmpty) {
+// The prompt's own rules (a wrong code asks again, each prompt starts empty) are SecretCodeTest's.
+TEST_F(SupervisorOptionsTest, NoReportWithoutTheSecretCode) {
     UseSampleClients(1);
     frmSupervisorOptions window;
-    int prompts = 0;
     WhenModal<frmSupervisorOptions>([&](frmSupervisorOptions* f) {
-        WhenModal<frmMyInputBox>([&](frmMyInputBox* box) {
-            ++prompts;
-            EXPECT_EQ(box->windowTitle(), "Secret Code");
-            EXPECT_EQ(box->txtInput->echoMode(), QLineEdit::Password);
-            TypeEnter("x");
-            // The second prompt: empty, then closed with its close box.
-            WhenModal<frmMyInputBox>([&](frmMyInputBox* again) {
-                ++prompts;
-                EXPECT_EQ(again->txtInput->text(), "");
-                again->close();
-            });
-            KeyToFocus(Qt::Key_Return);
-        });
+        WhenModal<frmMyInputBox>([&](frmMyInputBox* box) { box->close(); });
         f->cmdMenuChoice[0]->setFocus();
         KeyToFocus(Qt::Key_Return);
     });
+    QTimer::singleShot(3000, &window, [] { CloseAllModals(); }); // a report window opened by mistake
     window.exec();
-    EXPECT_EQ(prompts, 2);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], WrongCode);
+    EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(std::filesystem::exists(program.file("REPORT.PRN"))) << "no report was made";
     EXPECT_TRUE(printer->jobs.empty());
 }
