@@ -21,13 +21,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIconEngine>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -47,6 +53,108 @@ protected:
     }
 };
 
+// Qt's styles read their standard icons from PNG files, and the first PNG file read in a process
+// loads every image-format plugin (TIFF, WebP, MNG and their libraries: several milliseconds). The
+// menu bar asks for its overflow arrow when it is made, though the arrow shows only when the menu bar
+// is too narrow for its items; so the style hands out icons that are read when first drawn.
+class DeferredIcon : public QIconEngine {
+public:
+    DeferredIcon(const QStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
+        : m_style(style), m_which(which), m_widget(widget) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return Icon().isNull(); }
+    QString key() const override { return QStringLiteral("DeferredIcon"); }
+    QIconEngine* clone() const override { return new DeferredIcon(*this); }
+
+private:
+    const QIcon& Icon() {
+        if (!m_loaded) {
+            // The style outlives every widget; the widget only tunes the icon and may be gone.
+            m_icon = m_style->standardIcon(m_which, nullptr, m_widget);
+            m_loaded = true;
+        }
+        return m_icon;
+    }
+
+    const QStyle* m_style;
+    QStyle::StandardPixmap m_which;
+    QPointer<const QWidget> m_widget;
+    QIcon m_icon;
+    bool m_loaded = false;
+};
+
+// The application's style unchanged, with the menu bar's overflow arrows read when first drawn.
+class DeferredIconStyle : public QProxyStyle {
+public:
+    explicit DeferredIconStyle(QStyle* base) : QProxyStyle(base) {}
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (!option &&
+            (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton))
+            return QIcon(new DeferredIcon(baseStyle(), which, widget));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
+// The cache key QPixmap::load files a pixmap read from `info` under: the path, the time and size of
+// the file and the pixmap type, each number as its bytes in memory order, low digit first.
+QString PixmapFileKey(const QFileInfo& info) {
+    QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath();
+    const auto hex = [&key](auto value) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
+        for (std::size_t i = 0; i < sizeof value; ++i) {
+            key += QChar(u"0123456789abcdef"[bytes[i] & 0xf]);
+            key += QChar(u"0123456789abcdef"[bytes[i] >> 4]);
+        }
+    };
+    hex(static_cast<uint>(info.lastModified().toSecsSinceEpoch()));
+    hex(static_cast<quint64>(info.size()));
+    hex(uint{0}); // a pixmap, not a bitmap
+    return key;
+}
+
+// The Fusion style draws a group box's frame from a PNG resource, read through QPixmap's cache. It is
+// read here by the built-in PNG reader alone and filed where the style looks, so that drawing the
+// client list's frame loads no image plugin. Should the style look elsewhere, it reads the file itself.
+void PreloadGroupBoxFrame() {
+    const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+    const QFileInfo info(path);
+    const QString key = PixmapFileKey(info);
+    QPixmap cached;
+    if (!info.exists() || QPixmapCache::find(key, &cached))
+        return;
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return;
+    const QPixmap frame = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, frame);
+    QPixmapCache::insert(QStringLiteral("fusion_groupbox"), frame);
+}
+
+void DeferStandardIcons() {
+    if (!dynamic_cast<DeferredIconStyle*>(QApplication::style()))
+        QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
+    PreloadGroupBoxFrame();
+}
+
 const char* const Captions[4] = {"Edit Current Client", "Add New Client", "Supervisor Options",
                                  "Exit Application"};
 const char* const HelpTexts[4] = {
@@ -62,9 +170,11 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     : QMainWindow(parent), m_runtimeFolder(runtimeFolder), m_available(WindowsBuilt) {
     setObjectName(QStringLiteral("frmMainMenu"));
     ActivateWindowsWhenShown();
+    DeferStandardIcons();
     setWindowTitle(QStringLiteral("Tarvos"));
     resize(860, 620);
 
+    menuBar();
     mnuExit = menuBar()->addAction(QStringLiteral("E&xit!"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
