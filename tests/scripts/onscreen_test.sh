@@ -69,6 +69,10 @@ e2e_keys Down Return # "Spanish", the database's second language table
 wait_window "Onscreen Presentation"
 e2e_keys Return
 wait_window "Presentación de preguntas"
+# Maximised even without a window manager: the client sees nothing but the test.
+geometry=$(xdotool getwindowfocus getwindowgeometry --shell)
+width=$(sed -n 's/^WIDTH=//p' <<< "$geometry") height=$(sed -n 's/^HEIGHT=//p' <<< "$geometry")
+[ "$width" -ge 1200 ] && [ "$height" -ge 950 ] || fail "the test window does not fill the screen (${width}x${height})"
 opened=$(rec_now)
 rms=$(rms_at "$opened" 2)
 awk -v r="$rms" 'BEGIN { exit !(r > 0.01) }' || fail "no instructions heard when the test opened (RMS $rms)"

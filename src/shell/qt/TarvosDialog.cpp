@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 TarvosDialog::TarvosDialog(QWidget* parent, const QString& name, const QString& title) : QDialog(parent) {
@@ -107,12 +108,17 @@ void TarvosDialog::setVisible(bool visible) {
             if (w->objectName().startsWith(QLatin1String("lblInfo_")) ||
                 w->objectName().startsWith(QLatin1String("cmdMenuChoice_")))
                 ReserveBoldSize(w);
-        if (!testAttribute(Qt::WA_Resized))
-            adjustSize();
-        else
-            resize(size().expandedTo(minimumSizeHint()));
-        if (!(windowState() & Qt::WindowMaximized))
+        if (windowState() & Qt::WindowMaximized) {
+            // A window manager would do this; on a bare X server nothing else makes it fill the screen.
+            if (const QScreen* s = screen())
+                setGeometry(s->availableGeometry());
+        } else {
+            if (!testAttribute(Qt::WA_Resized))
+                adjustSize();
+            else
+                resize(size().expandedTo(minimumSizeHint()));
             CenterForm(this);
+        }
     }
     QDialog::setVisible(visible);
 }
