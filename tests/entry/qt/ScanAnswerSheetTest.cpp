@@ -70,6 +70,11 @@ protected:
             KeyToFocus(Qt::Key_Return);
             KeyToFocus(Qt::Key_Return);
         });
+        Scan();
+    }
+
+    // Runs the scan sequence, recording what it hands over.
+    void Scan() {
         ScanAnswerSheet(nullptr, [this](const std::string& n, const SheetScan& s) {
             handedName = n;
             handed = s;
@@ -156,11 +161,7 @@ TEST_F(ScanAnswerSheetTest, ScanFromFileReadsTheChosenPageImage) {
         KeyToFocus(Qt::Key_Return);
         KeyToFocus(Qt::Key_Return);
     });
-    ScanAnswerSheet(nullptr, [this](const std::string& n, const SheetScan& s) {
-        handedName = n;
-        handed = s;
-        ++handOvers;
-    });
+    Scan();
     EXPECT_EQ(sources, std::vector<std::string>{page});
     ASSERT_EQ(handOvers, 1) << (messages.calls.empty() ? "" : messages.calls[0].text.toStdString());
     EXPECT_EQ(scanner.acquisitions, 0);
