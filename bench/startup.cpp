@@ -1,6 +1,7 @@
 // Start-up to the main window shown, offscreen or on an X server, against a bare Qt window: both in
 // one process (the program's own start-up work) and as whole programs (process start, libraries,
-// QApplication). The splash animation is left out (its fixed length is not start-up work).
+// QApplication) up to the first frame. The splash animation is left out (its fixed length is not
+// start-up work), and so is each program's shutdown.
 #include "clients/ClientFile.h"
 #include "clients/DataDrive.h"
 #include "shell/ProgramFolder.h"
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <set>
@@ -48,7 +51,7 @@ void PrepareFolders(const QString& root) {
         data << r.ToBytes();
 }
 
-bool StartMainMenu(const QString& root) {
+bool StartMainMenu(const QString& root, const std::function<void()>& shown = {}) {
     SetProgramFolder((root + "/program").toStdString());
     ResetClientFileState();
     ResetDataDrive();
@@ -58,17 +61,21 @@ bool StartMainMenu(const QString& root) {
         return false;
     w.show();
     WaitExposed(w);
+    if (shown)
+        shown();
     return true;
 }
 
 // The baseline: a main window with its title and one line of text, the least a program shows.
-void ShowBareWindow() {
+void ShowBareWindow(const std::function<void()>& shown = {}) {
     QMainWindow w;
     w.setWindowTitle("Tarvos");
     w.setCentralWidget(new QLabel(QStringLiteral("Tarvos"), &w));
     w.resize(860, 620);
     w.show();
     WaitExposed(w);
+    if (shown)
+        shown();
 }
 
 void BM_InProcessBareWindow(benchmark::State& state) {
@@ -97,11 +104,18 @@ void BM_InProcessMainMenu(benchmark::State& state) {
     state.counters["image_plugins"] = ImagePluginsLoaded();
 }
 
-bool RunChild(const char* mode) {
+// Runs one child and returns the milliseconds from its start to its window shown (it says so on its
+// standard output), or a negative number when it failed. The child's shutdown is not start-up.
+double RunChild(const char* mode) {
     QProcess p;
     p.setProcessEnvironment(QProcessEnvironment::systemEnvironment()); // with this run's platform
+    QElapsedTimer t;
+    t.start();
     p.start(g_self, {mode, g_work->path()});
-    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    const bool shown = p.waitForReadyRead(30000);
+    const double ms = t.nsecsElapsed() / 1e6;
+    const bool ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return shown && ok ? ms : -1;
 }
 
 double Median(std::vector<double> v) {
@@ -114,17 +128,14 @@ double Median(std::vector<double> v) {
 void BM_ProgramStartRatio(benchmark::State& state) {
     std::vector<double> bare, menu;
     for (auto _ : state) {
-        QElapsedTimer t;
-        t.start();
-        const bool okBare = RunChild("--child-bare");
-        bare.push_back(t.nsecsElapsed() / 1e6);
-        t.restart();
-        const bool okMenu = RunChild("--child-tarvos");
-        menu.push_back(t.nsecsElapsed() / 1e6);
-        if (!okBare || !okMenu) {
+        const double msBare = RunChild("--child-bare");
+        const double msMenu = RunChild("--child-tarvos");
+        if (msBare < 0 || msMenu < 0) {
             state.SkipWithError("child failed");
             return;
         }
+        bare.push_back(msBare);
+        menu.push_back(msMenu);
     }
     state.counters["bare_ms"] = Median(bare);
     state.counters["tarvos_ms"] = Median(menu);
@@ -142,11 +153,16 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && (QByteArray(argv[1]) == "--child-bare" || QByteArray(argv[1]) == "--child-tarvos")) {
         QApplication app(argc, argv);
+        // Each child says when its window is shown, then ends as a program does.
+        const auto shown = [] {
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+        };
         if (QByteArray(argv[1]) == "--child-bare") {
-            ShowBareWindow();
+            ShowBareWindow(shown);
             return 0;
         }
-        return StartMainMenu(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+        return StartMainMenu(QString::fromLocal8Bit(argv[2]), shown) ? 0 : 1;
     }
     QApplication app(argc, argv);
     QTemporaryDir work;
