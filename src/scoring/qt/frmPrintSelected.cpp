@@ -77,9 +77,7 @@ frmPrintSelected::frmPrintSelected(QWidget* parent)
     lbNameDisplay = new QListWidget(fraClient);
     lbNameDisplay->setObjectName(QStringLiteral("lbNameDisplay"));
     lbNameDisplay->setSelectionMode(QAbstractItemView::MultiSelection);
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::TypeWriter);
-    lbNameDisplay->setFont(mono);
+    KeepListFontPlain(lbNameDisplay);
     listLayout->addWidget(lbNameDisplay);
     PaintListFrame(fraClient, false);
     body->addWidget(fraClient, 1);

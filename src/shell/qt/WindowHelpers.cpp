@@ -315,6 +315,12 @@ QLabel* NewTitleLabel(QWidget* parent, double scale) {
     return title;
 }
 
+void KeepListFontPlain(QWidget* list) {
+    QFont plain = list->font();
+    plain.setBold(false);
+    list->setFont(plain);
+}
+
 void PaintListFrame(QWidget* frame, bool focused) {
     SetBackColor(frame, focused ? PanelFocused : PanelNormal);
     SetForeColor(frame, focused ? TextBlack : TextWhite);

@@ -28,6 +28,9 @@ void SetForeColor(QWidget* widget, unsigned bgr);
 
 // A client-list frame with the focus (cyan, black bold caption) or without it (blue, white caption).
 void PaintListFrame(QWidget* frame, bool focused);
+// The names inside such a frame keep their normal weight when its caption turns bold. They are shown
+// in the window's own font: a second typeface would cost the main menu's start-up a font load.
+void KeepListFontPlain(QWidget* list);
 
 // Centres `window` on its screen: top first, then left.
 void CenterForm(QWidget* window);

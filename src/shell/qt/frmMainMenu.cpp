@@ -21,23 +21,21 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFileInfo>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 // The client list. Taking the focus leaves it without a current entry, so the first arrow key chooses
@@ -112,47 +110,9 @@ public:
     }
 };
 
-// The cache key QPixmap::load files a pixmap read from `info` under: the path, the time and size of
-// the file and the pixmap type, each number as its bytes in memory order, low digit first.
-QString PixmapFileKey(const QFileInfo& info) {
-    QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath();
-    const auto hex = [&key](auto value) {
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
-        for (std::size_t i = 0; i < sizeof value; ++i) {
-            key += QChar(u"0123456789abcdef"[bytes[i] & 0xf]);
-            key += QChar(u"0123456789abcdef"[bytes[i] >> 4]);
-        }
-    };
-    hex(static_cast<uint>(info.lastModified().toSecsSinceEpoch()));
-    hex(static_cast<quint64>(info.size()));
-    hex(uint{0}); // a pixmap, not a bitmap
-    return key;
-}
-
-// The Fusion style draws a group box's frame from a PNG resource, read through QPixmap's cache. It is
-// read here by the built-in PNG reader alone and filed where the style looks, so that drawing the
-// client list's frame loads no image plugin. Should the style look elsewhere, it reads the file itself.
-void PreloadGroupBoxFrame() {
-    const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
-    const QFileInfo info(path);
-    const QString key = PixmapFileKey(info);
-    QPixmap cached;
-    if (!info.exists() || QPixmapCache::find(key, &cached))
-        return;
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return;
-    const QPixmap frame = QPixmap::fromImage(image);
-    QPixmapCache::insert(key, frame);
-    QPixmapCache::insert(QStringLiteral("fusion_groupbox"), frame);
-}
-
 void DeferStandardIcons() {
     if (!dynamic_cast<DeferredIconStyle*>(QApplication::style()))
         QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
-    PreloadGroupBoxFrame();
 }
 
 const char* const Captions[4] = {"Edit Current Client", "Add New Client", "Supervisor Options",
@@ -228,16 +188,20 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     column->addStretch(1);
     body->addLayout(column);
 
-    fraClient = new QGroupBox(QStringLiteral("Client List"), frMainMenu);
+    // A raised panel with its caption on top, like the menu buttons' panels. (A group box would read
+    // its frame from a PNG file, and the first image read loads every image-format plugin.)
+    fraClient = new QFrame(frMainMenu);
     fraClient->setObjectName(QStringLiteral("fraClient"));
+    fraClient->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* listLayout = new QVBoxLayout(fraClient);
+    auto* caption = new QLabel(QStringLiteral("Client List"), fraClient);
+    caption->setObjectName(QStringLiteral("lblClientList"));
+    listLayout->addWidget(caption);
     lbNameDisplay = new NameList(fraClient);
     lbNameDisplay->setObjectName(QStringLiteral("lbNameDisplay"));
     lbNameDisplay->setSelectionMode(QAbstractItemView::SingleSelection);
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setBold(false);
-    lbNameDisplay->setFont(mono);
+    lbNameDisplay->setUniformItemSizes(true); // one line each: one size computed, not 51
+    KeepListFontPlain(lbNameDisplay);
     lbNameDisplay->setMinimumSize(330, 240);
     lbNameDisplay->installEventFilter(this);
     listLayout->addWidget(lbNameDisplay);
@@ -312,12 +276,16 @@ bool frmMainMenu::Form_Load() {
     if (SetUpDataDrive(true) == DriveSetup::EndProgram)
         return false;
 
-    frmAbout splash(true);
-    splash.show();
-    if (!splash.AnimationFinished()) {
-        QEventLoop wait;
-        connect(&splash, &frmAbout::animationFinished, &wait, &QEventLoop::quit);
-        wait.exec();
+    // A splash of no length (tests, the start-up benchmark) has nothing to show: no window is made.
+    std::optional<frmAbout> splash;
+    if (frmAbout::SplashDuration() > 0) {
+        splash.emplace(true);
+        splash->show();
+        if (!splash->AnimationFinished()) {
+            QEventLoop wait;
+            connect(&*splash, &frmAbout::animationFinished, &wait, &QEventLoop::quit);
+            wait.exec();
+        }
     }
 
     // When the set-up gave up with no folder in use, the folder it tried last is loaded here, so that
@@ -327,11 +295,13 @@ bool frmMainMenu::Form_Load() {
         if (err.ok())
             break;
         if (!StartupErrorRetry(err)) {
-            splash.close();
+            if (splash)
+                splash->close();
             return false;
         }
     }
-    splash.close();
+    if (splash)
+        splash->close();
 
     if (!(windowState() & Qt::WindowMaximized)) {
         CenterForm(this);

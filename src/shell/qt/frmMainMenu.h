@@ -7,7 +7,7 @@
 #include <functional>
 
 class QAction;
-class QGroupBox;
+class QFrame;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -68,7 +68,7 @@ public:
     QWidget* frMainMenu;
     std::array<QFrame*, 4> sspMenuChoice;
     std::array<QPushButton*, 4> cmdMenuChoice;
-    QGroupBox* fraClient;
+    QFrame* fraClient;
     QListWidget* lbNameDisplay;
     ::MsgPanel* MsgPanel;
     QLabel* lblDataFolder; // the data folder in use, at the right of the status line
