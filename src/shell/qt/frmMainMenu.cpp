@@ -29,15 +29,44 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <optional>
 
 namespace {
+// Draws a client entry as the style does, but its text as one plain line: the style lays every entry
+// out as wrappable, elidable text, which made painting the list the dearest part of the first frame.
+class NameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear(); // the style draws the background, the selection and the focus frame
+        const QWidget* view = opt.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, view);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QRect box =
+            style->subElementRect(QStyle::SE_ItemViewItemText, &opt, view).adjusted(margin, 0, -margin, 0);
+        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (opt.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                : QPalette::Inactive;
+        painter->setPen(opt.palette.color(
+            group, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    }
+};
+
 // The client list. Taking the focus leaves it without a current entry, so the first arrow key chooses
 // the first client rather than the second.
 class NameList : public QListWidget {
@@ -201,6 +230,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     lbNameDisplay->setObjectName(QStringLiteral("lbNameDisplay"));
     lbNameDisplay->setSelectionMode(QAbstractItemView::SingleSelection);
     lbNameDisplay->setUniformItemSizes(true); // one line each: one size computed, not 51
+    lbNameDisplay->setItemDelegate(new NameDelegate(lbNameDisplay));
     KeepListFontPlain(lbNameDisplay);
     lbNameDisplay->setMinimumSize(330, 240);
     lbNameDisplay->installEventFilter(this);
