@@ -256,6 +256,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     lblDataFolder = new QLabel(this);
     lblDataFolder->setObjectName(QStringLiteral("lblDataFolder"));
     lblDataFolder->setTextFormat(Qt::PlainText);
+    lblDataFolder->setContentsMargins(0, 0, 8, 0); // clear of the window's right edge
     statusBar()->addPermanentWidget(lblDataFolder);
     statusBar()->setSizeGripEnabled(false);
 
