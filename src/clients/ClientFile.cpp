@@ -34,16 +34,28 @@ public:
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return m_fd; }
-    // Closes now and reports a failed close (a deferred write error on some file systems).
-    int release() {
-        int rc = ::close(m_fd);
-        m_fd = -1;
-        return rc;
-    }
 
 private:
     int m_fd;
 };
+
+// Reads the file open as `fd`, of the size `st` gives, into `bytes`. Returns 0 or the errno of the failure.
+int ReadWhole(int fd, const struct stat& st, std::string& bytes) {
+    bytes.assign(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return 0;
+}
 
 std::string Pad(std::string_view text, std::size_t width) {
     std::string s(text.substr(0, std::min(text.size(), width)));
@@ -68,19 +80,9 @@ FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& c
     const long long records = (static_cast<long long>(st.st_size) + recordSize / 2) / recordSize;
     if (records > MaxClients)
         return FileError{9, "Subscript out of range", path};
-    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return FileErrorFromErrno(errno, path);
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
+    std::string bytes;
+    if (int err = ReadWhole(fd.get(), st, bytes); err != 0)
+        return FileErrorFromErrno(err, path);
     ClientSlots loaded{};
     for (long long i = 1; i <= records; ++i) {
         auto offset = static_cast<std::size_t>(i - 1) * ClientRecordSize;
@@ -166,26 +168,27 @@ FileError SaveClientRecord(int index) {
     if (auto err = CheckDataFolderPresent(); !err.ok())
         return err;
     // Only establishing a data folder creates a client file: a file gone since is a disk not ready.
-    Fd fd(::open(ClientFile.c_str(), O_WRONLY | O_CLOEXEC));
+    // Opened for writing too, so that a file the user may not write is refused as such, although the
+    // new bytes go to a new file.
+    Fd fd(::open(ClientFile.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0)
         return errno == ENOENT ? MakeFileError(71, ClientFile) : FileErrorFromErrno(errno, ClientFile);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0)
         return FileErrorFromErrno(errno, ClientFile);
-    const std::string bytes = ClientTable[static_cast<std::size_t>(index)].ToBytes();
-    const off_t offset = static_cast<off_t>(index - 1) * static_cast<off_t>(ClientRecordSize);
-    int err = WriteFully(fd.get(), bytes, offset);
-    if (err == 0 && ::fsync(fd.get()) != 0)
-        err = errno;
-    if (err != 0) {
-        // Never leave part of a new record behind.
-        if (offset >= st.st_size && ::ftruncate(fd.get(), st.st_size) == 0)
-            (void)::fsync(fd.get());
+    if (!S_ISREG(st.st_mode))
+        return MakeFileError(52, ClientFile);
+    // The other records stay as the file holds them, whatever the table says.
+    std::string bytes;
+    if (int err = ReadWhole(fd.get(), st, bytes); err != 0)
         return FileErrorFromErrno(err, ClientFile);
-    }
-    if (fd.release() != 0)
-        return FileErrorFromErrno(errno, ClientFile);
-    return {};
+    // The whole file is replaced at once: a record written in place can be torn by a kill between the
+    // pages it spans. A partial record before this one is filled with blanks, as loading shows it.
+    const std::size_t offset = static_cast<std::size_t>(index - 1) * ClientRecordSize;
+    if (bytes.size() < offset)
+        bytes.resize(offset, ' ');
+    bytes.replace(offset, ClientRecordSize, ClientTable[static_cast<std::size_t>(index)].ToBytes());
+    return WriteFileAtomically(ClientFile, bytes);
 }
 
 void ClearCurrentRecord() {

@@ -44,8 +44,9 @@ extern std::array<int16_t, 4> SectionBounds;    // 0, LastTrueFalseItem, LastRat
 // Reloads the program-wide table from ClientFile. CurrentClient becomes 1, or 0 with no clients.
 [[nodiscard]] FileError LoadClientFile();
 
-// Writes slot `index` (1..ClientCount + 1) as record `index`, then flushes it to the medium. Writing
-// ClientCount + 1 extends the file by one record; a failed extension leaves the file as it was.
+// Writes slot `index` (1..ClientCount + 1) as record `index`: the file on disk with that record's bytes
+// replaced (or added after its last) takes its place at once through WriteFileAtomically, so a crash or
+// a failure leaves the old file whole. The other records keep their bytes on disk.
 [[nodiscard]] FileError SaveClientRecord(int index);
 
 // Sets every field of slot CurrentClient to blanks (an abandoned registration).

@@ -2,7 +2,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +27,33 @@ FileError WriteInPlace(const std::string& path, std::string_view bytes) {
     if (::close(fd) != 0 && err == 0)
         err = errno;
     return FileErrorFromErrno(err, path);
+}
+
+// Removes the temporary files "<name>.tmp<pid>-<n>" that writers of `target` killed before their rename
+// left beside it. Only those whose process is gone: a writer still at work keeps its own.
+void RemoveStaleTemporaries(const std::string& target) {
+    const auto slash = target.find_last_of('/');
+    const std::string prefix = target.substr(slash == std::string::npos ? 0 : slash + 1) + ".tmp";
+    DIR* folder = ::opendir(FolderOf(target).c_str());
+    if (!folder)
+        return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix))
+            continue;
+        const char* end = name.data() + name.size();
+        pid_t pid = 0;
+        unsigned long n = 0;
+        const auto [dash, pidErr] = std::from_chars(name.data() + prefix.size(), end, pid);
+        if (pidErr != std::errc() || pid <= 0 || pid == ::getpid() || dash == end || *dash != '-')
+            continue;
+        const auto [rest, nErr] = std::from_chars(dash + 1, end, n);
+        if (nErr != std::errc() || rest != end)
+            continue;
+        if (::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
 }
 
 int FsyncFolder(const std::string& folder) {
@@ -73,10 +103,17 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (exists && !S_ISREG(st.st_mode))
         return WriteInPlace(target, bytes);
 
+    RemoveStaleTemporaries(target);
     static std::atomic<unsigned> counter{0};
-    const std::string temp =
-        target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+    std::string temp;
+    int fd = -1;
+    // A name may be taken by a killed earlier process that had this pid: the next number is tried.
+    for (int tries = 0; fd < 0 && tries < 100; ++tries) {
+        temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
     if (fd < 0)
         return FileErrorFromErrno(errno, path);
     int err = 0;

@@ -17,4 +17,6 @@ int WriteFully(int fd, std::string_view bytes, off_t offset = -1);
 // replaced one keeps its mode. A target that is not a regular file is written in place: a device or a
 // pipe stays what it is, and a symbolic link keeps pointing to its file, which takes the bytes. On any
 // failure the old file is left whole, the temporary file is removed, and the FileError names `path`.
+// The temporary is named "<file>.tmp<pid>-<n>"; one left behind by a writer that was killed before its
+// rename is removed by the next write of the same file, once no process has that pid.
 [[nodiscard]] FileError WriteFileAtomically(const std::string& path, std::string_view bytes);

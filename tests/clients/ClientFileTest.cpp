@@ -70,6 +70,7 @@ TEST_F(ClientFileTest, SaveExtendsByOneRecordAndRewritesOnlyItsOwn) {
     const std::string before = dir.read("DATA401.TRV");
 
     ClientTable[2].Name = "Changed";
+    ClientTable[1].Name = "Not saved"; // the other records are kept as the file holds them
     ASSERT_TRUE(SaveClientRecord(2).ok());
     std::string after = dir.read("DATA401.TRV");
     EXPECT_EQ(after, before.substr(0, 235) + "Changed" + std::string(18, ' ') + before.substr(260));
@@ -79,6 +80,10 @@ TEST_F(ClientFileTest, SaveExtendsByOneRecordAndRewritesOnlyItsOwn) {
     EXPECT_EQ(dir.read("DATA401.TRV").size(), 4 * 235u);
     EXPECT_EQ(SaveClientRecord(0).number, 63);
     EXPECT_EQ(SaveClientRecord(6).number, 63) << "no holes in the file";
+    dir.write("DATA401.TRV", before.substr(0, 300)); // cut short since: blanks fill up to the record
+    ASSERT_TRUE(SaveClientRecord(4).ok());
+    EXPECT_EQ(dir.read("DATA401.TRV"),
+              before.substr(0, 300) + std::string(405, ' ') + ClientTable[4].ToBytes());
 
     std::filesystem::remove(dir.file("DATA401.TRV"));
     EXPECT_EQ(SaveClientRecord(1).number, 71);

@@ -4,7 +4,7 @@
 //
 //   crash_writer init  FOLDER BUILD   fresh client file, settings file and journal in FOLDER
 //   crash_writer run   FOLDER BUILD   saves until killed
-//   crash_writer check FOLDER BUILD   verifies FOLDER after a kill; prints "ok SAVES PENDING"
+//   crash_writer check FOLDER BUILD   verifies FOLDER after a kill; prints "ok SAVES PENDING TEMPORARIES"
 //
 // BUILD is the build folder: its demo client file gives a valid record to vary, its data files score
 // it. Every save is written to FOLDER/journal as "B kind slot tag" before it starts and "K kind slot
@@ -26,6 +26,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -283,13 +284,23 @@ void Check() {
                 " bytes)");
         now.push_back(*which);
     }
-    int strays = 0;
-    for (const auto& f : fs::directory_iterator(g_folder))
-        if (f.path().filename().string().starts_with(ReportFileName + std::string(".")) ||
-            f.path().filename() == std::string(SettingsFileName) + ".new") {
-            fs::remove(f.path());
-            ++strays;
-        }
+    // Nothing else in the folder but temporary files "<file>.tmp<pid>-<n>": a killed writer may leave
+    // the one of its save under way, and the next write of that file removes it, so none has two.
+    int temporaries = 0;
+    std::map<std::string, int> temporariesOf;
+    for (const auto& f : fs::directory_iterator(g_folder)) {
+        const std::string name = f.path().filename().string();
+        const std::size_t at = name.find(".tmp");
+        const std::string of = name.substr(0, at);
+        const bool written = of == ClientFileName || of == SettingsFileName || of == ReportFileName;
+        if (at == std::string::npos && (written || name == "journal"))
+            continue;
+        if (!written || !std::regex_match(name.substr(at), std::regex(R"(\.tmp[0-9]+-[0-9]+)")))
+            Die("a file that no writer should leave: " + name);
+        if (++temporariesOf[of] > 1)
+            Die("temporary files of " + of + " pile up");
+        ++temporaries;
+    }
 
     // A full client file is cut back so that later runs add clients again.
     if (count == MaxClients) {
@@ -301,7 +312,7 @@ void Check() {
         journal.Write('B', e);
         journal.Write('K', e);
     }
-    std::printf("ok %d %c %d\n", j.saves, j.pending ? j.pending->kind : '-', strays);
+    std::printf("ok %d %c %d\n", j.saves, j.pending ? j.pending->kind : '-', temporaries);
 }
 
 } // namespace

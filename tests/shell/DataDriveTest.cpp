@@ -207,6 +207,7 @@ TEST_F(DataDriveTest, FullMediumReportsDiskFullAndKeepsThePreviousFolder) {
     REQUIRE_MOUNT(medium);
     data.write("DATA401.TRV", Records({"Kept"}));
     InUse(data.path());
+    medium.write("DATA401.TRV", Records({"Old"}));
     medium.Fill();
     OfferVolume(medium.path());
     ChooseInDriveWindow(0);
@@ -217,6 +218,12 @@ TEST_F(DataDriveTest, FullMediumReportsDiskFullAndKeepsThePreviousFolder) {
                   " is full: free some space on it, or use another disk.");
     EXPECT_EQ(DataDrive, data.path());
     EXPECT_FALSE(fs::exists(medium.file("checkWriteTest")));
+
+    // A save there fails and leaves the file whole.
+    ASSERT_TRUE(EstablishClientFile(medium.path()).ok());
+    ClientTable[2] = ClientTable[1];
+    EXPECT_EQ(SaveClientRecord(2).number, 61);
+    EXPECT_EQ(medium.read("DATA401.TRV"), Records({"Old"}));
 }
 
 TEST_F(DataDriveTest, RemovedMediumIsNotReadyAndAFailedReturnEndsTheProgram) {

@@ -39,6 +39,15 @@ TEST(WriteFileAtomically, ReplacesOnlyRegularFilesAndKeepsTheOldOneOnFailure) {
     EXPECT_EQ(dir.read("a.txt"), "through");
     EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"a.txt", "b.txt", "link"}));
 
+    // A temporary file of a writer that is gone is removed; a live process's, another file's and a
+    // name of another form stay. No pid is as large as 2147483646.
+    for (const char* name :
+         {"a.txt.tmp2147483646-0", "a.txt.tmp1-0", "b.txt.tmp2147483646-0", "a.txt.tmp2147483646-0~"})
+        dir.write(name, "left");
+    ASSERT_TRUE(WriteFileAtomically(dir.file("a.txt"), "swept").ok());
+    EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"a.txt", "a.txt.tmp1-0", "a.txt.tmp2147483646-0~",
+                                                           "b.txt", "b.txt.tmp2147483646-0", "link"}));
+
     // A device stays a device.
     ASSERT_TRUE(WriteFileAtomically("/dev/null", "discarded").ok());
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
