@@ -55,9 +55,6 @@ TEST_F(ClientInfoWindowTest, NewClientIsCheckedFieldByFieldAndFillsTheNextSlotIn
         EXPECT_EQ(FocusName(), "txtAge");
         TypeEnter("11");
         EXPECT_EQ(FocusName(), "cmbGender");
-        EXPECT_EQ(f->msgPanel->text(),
-                  "Use up or down arrow keys to select sex or N/A for Not Available, then press Enter.");
-        EXPECT_TRUE(f->lblInfo[3]->font().bold() && !f->lblInfo[2]->font().bold());
         TypeToFocus("x");
         EXPECT_EQ(f->cmbGender->currentText(), "");
         TypeToFocus("2");
@@ -89,24 +86,6 @@ TEST_F(ClientInfoWindowTest, NewClientIsCheckedFieldByFieldAndFillsTheNextSlotIn
                                             std::string(20, ' ') + std::string(149, '0') + "00");
     EXPECT_EQ(FileBytes(), before) << "a new client reaches the file only with its answers";
     EXPECT_EQ(ClientCount, 1);
-}
-
-TEST_F(ClientInfoWindowTest, TabMovesOnUncheckedAndTheCloseBoxCancelsStoringNothing) {
-    frmClientInfo window;
-    WhenModal<frmClientInfo>([&](frmClientInfo* f) {
-        TypeToFocus("Ann");
-        KeyToFocus(Qt::Key_Tab);
-        EXPECT_EQ(FocusName(), "txtSSN") << "Tab moves on without a check";
-        EXPECT_TRUE(messages.empty());
-        f->cmdMenuChoice[1]->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(f->msgPanel->text(), "Cancel information input and return to Main Menu.");
-        f->close();
-    });
-    EXPECT_EQ(window.exec(), QDialog::Rejected);
-    EXPECT_FALSE(Proceed);
-    EXPECT_EQ(CurrentClient, 0);
-    EXPECT_EQ(ClientTable[1], ClientRecord{});
-    EXPECT_EQ(FileBytes(), "");
 }
 
 TEST_F(ClientInfoWindowTest, InformationOkAppliesEachFieldsOwnCheckInOrder) {
@@ -248,30 +227,20 @@ TEST_F(ClientInfoWindowTest, RemovedMediumIsToldInWordsAndTheChangeStaysUnsaved)
     EXPECT_EQ(ClientTable[1], before);
 }
 
-// Each entry of a list typed as a user types it: its code digit, then its leading letters
-// key by key in either case. The list opens only for a text that matches nothing, and a key typed
-// while it is open still goes to the field (it used to search the open list: "N", "A" chose "Asian").
-TEST_F(ClientInfoWindowTest, AListFieldSelectsEveryEntryByCodeAndLeadingLettersTypedKeyByKey) {
+// A list field takes an entry's leading letters key by key in either case (every entry's keys are the
+// core rule's table). The list opens only for a text that matches nothing, and a key typed while it is
+// open still goes to the field (it used to search the open list: "N", "A" chose "Asian").
+TEST_F(ClientInfoWindowTest, AListFieldSelectsByLeadingLettersAndOpensOnlyForNoMatch) {
     frmClientInfo window;
     WhenModal<frmClientInfo>([&](frmClientInfo* f) {
-        // The other two lists take their keys through the same code; the rule itself is the core's test.
-        const std::pair<QComboBox*, QStringList> lists[] = {
-            {f->cmbRace, {"N/", "CA", "BL", "HI", "AS", "NA", "OT"}}};
-        for (const auto& [combo, letters] : lists) {
-            combo->setFocus(Qt::TabFocusReason);
-            for (int entry = 0; entry < letters.size(); ++entry) {
-                for (const QString& keys :
-                     {QString::number(entry), letters[entry], letters[entry].toLower()}) {
-                    for (QChar key : keys) {
-                        TypeToFocus(key);
-                        EXPECT_FALSE(combo->view()->isVisible()) << keys.toStdString();
-                    }
-                    EXPECT_EQ(combo->currentIndex(), entry) << keys.toStdString();
-                    EXPECT_EQ(combo->currentText(), combo->itemText(entry)) << keys.toStdString();
-                }
-            }
-        }
         f->cmbRace->setFocus(Qt::TabFocusReason);
+        for (const auto& [keys, entry] : {std::pair{"hi", "Hispanic"}, {"NA", "Native American"}, {"ca", "Caucasian"}}) {
+            for (QChar key : QString(keys)) {
+                TypeToFocus(key);
+                EXPECT_FALSE(f->cmbRace->view()->isVisible()) << keys;
+            }
+            EXPECT_EQ(f->cmbRace->currentText(), entry);
+        }
         TypeToFocus("BA");
         EXPECT_TRUE(f->cmbRace->view()->isVisible()) << "a text matching nothing opens the list";
         KeyToFocus(Qt::Key_Backspace);
