@@ -93,10 +93,8 @@ protected:
 };
 } // namespace
 
-// At 1024 x 768 with the default font, every window fits the screen and, with the focus on each of
-// its controls in turn (on each tab of a tabbed window), every label (the status panel's help line,
-// prompts, captions) shows its text in full, and so does every help text box the user cannot scroll
-// by keyboard. The response grid gets one grid of each answer type, so every legend is shown.
+// With the focus on each control in turn (on each tab), every label and every help text box the user
+// cannot scroll by keyboard shows its text in full; the grid gets one grid of each answer type.
 TEST_F(WindowLayoutTest, EveryHelpAndStatusTextShowsInFullAt1024x768) {
     auto input = std::make_unique<frmMyInputBox>();
     input->HelpMessage =
