@@ -77,17 +77,19 @@ TEST_F(DataDriveTest, FirstStartTriesDriveAWithoutAWindowNoEndsYesAsksForADrive)
 
 // The drive window: "Done" without a choice says so and stays open (it used to try the folder "" and
 // ask about "drive , "), Esc and the close box cancel and keep the folder in use, "Browse..." picks any
-// folder. The volumes' names are VolumesTest's.
+// folder. The volumes' display texts are VolumesTest's.
 TEST_F(DataDriveTest, DriveWindowCancelsOnEscAndCloseBoxRefusesNoChoiceAndBrowsesAnyFolder) {
     data.write("DATA401.TRV", Records({"Kept"}));
     InUse(data.path());
     OfferVolume("/media/ann/STICK", "STICK");
     {
         frmDriveSelect w;
+        EXPECT_EQ(w.drDrive->itemText(0), VolumeDisplayText(volumes->list[0]));
         WhenModal<frmDriveSelect>([](frmDriveSelect* d) {
             KeyToFocus(Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), d->cmdBrowse);
             KeyToFocus(Qt::Key_Tab);
+            KeyToFocus(Qt::Key_Return); // Help
             KeyToFocus(Qt::Key_Tab);
             KeyToFocus(Qt::Key_Return); // Done, nothing chosen
             EXPECT_TRUE(d->isVisible());
@@ -96,8 +98,8 @@ TEST_F(DataDriveTest, DriveWindowCancelsOnEscAndCloseBoxRefusesNoChoiceAndBrowse
         });
         w.exec();
         EXPECT_TRUE(w.Cancelled);
-        ASSERT_EQ(messages.calls.size(), 1u);
-        EXPECT_TRUE(messages.calls[0].text.startsWith("No drive has been chosen."));
+        ASSERT_EQ(messages.calls.size(), 2u) << "the help, then the refusal";
+        EXPECT_TRUE(messages.calls[1].text.startsWith("No drive has been chosen."));
     }
     WhenModal<frmDriveSelect>([](frmDriveSelect* d) {
         KeyToFocus(Qt::Key_Down);
@@ -106,7 +108,7 @@ TEST_F(DataDriveTest, DriveWindowCancelsOnEscAndCloseBoxRefusesNoChoiceAndBrowse
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
     WhenModal<frmDriveSelect>([](frmDriveSelect*) { KeyToFocus(Qt::Key_Escape); });
     EXPECT_EQ(SetUpDataDrive(false), DriveSetup::Ended);
-    EXPECT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls.size(), 2u);
     EXPECT_EQ(DataDrive, data.path());
     EXPECT_EQ(ReadFilePathSetting(), data.path());
     EXPECT_EQ(ClientCount, 1);

@@ -31,6 +31,7 @@ TEST_F(ReportWindowsTest, ViewerShowsTheReportScrollsFromAnywhereAndPrintsWithou
         // Every byte of the file but the last (with the CR before it), CR LF as the text box's line ends.
         EXPECT_EQ(f->Text1->toPlainText().toStdString(),
                   QString::fromLatin1(file.substr(0, file.size() - 2)).replace("\r\n", "\n").toStdString());
+        EXPECT_TRUE(f->Text1->isReadOnly()) << "what is shown is what prints";
 
         QScrollBar* bar = f->Text1->verticalScrollBar();
         f->cmdCancel->setFocus();
@@ -107,6 +108,7 @@ TEST_F(ReportWindowsTest, SelectedReportsPrintInListOrderAndASelectionSurvivesAM
     frmPrintSelected window;
     WhenModal<frmPrintSelected>([&](frmPrintSelected* f) {
         ASSERT_EQ(f->lbNameDisplay->count(), 5);
+        EXPECT_EQ(f->lbNameDisplay->item(2)->text(), "3-Client 3                 ");
         EXPECT_EQ(FocusName(), "lbNameDisplay");
         f->lbNameDisplay->item(1)->setSelected(true);
         f->lbNameDisplay->item(4)->setSelected(true);

@@ -30,8 +30,8 @@ TEST_F(SupervisorOptionsTest, AnEmptyDiskSendsTheUserBackAtOnce) {
                                        vbOKOnly | vbInformation, "Empty Data Disk"}));
 }
 
-// The client line names the current client, or all clients on the delete-names tab; moving back by
-// keyboard leaves no button's help line behind: each control shows its own.
+// The client line names the current client, or all clients on the delete-names tab; a tab shows its
+// help line, and moving back by keyboard leaves no button's line behind: each control shows its own.
 TEST_F(SupervisorOptionsTest, TabsShowTheCurrentClientAndEachControlsOwnStatusLine) {
     UseSampleClients(2);
     CurrentClient = 2;
@@ -41,6 +41,7 @@ TEST_F(SupervisorOptionsTest, TabsShowTheCurrentClientAndEachControlsOwnStatusLi
         EXPECT_EQ(f->lblNameDisplay->text(), "Client 2                 ");
         tabs->setCurrentIndex(2);
         EXPECT_EQ(f->lblNameDisplay->text(), "All Clients");
+        EXPECT_EQ(f->msgPanel->text(), "Click Execute to perform delete names operation.");
         tabs->setCurrentIndex(1);
         EXPECT_EQ(f->lblNameDisplay->text(), "Client 2                 ");
         tabs->setCurrentIndex(0);

@@ -131,6 +131,18 @@ TEST_F(ClientInfoWindowTest, InformationOkAppliesEachFieldsOwnCheckInOrder) {
     EXPECT_EQ(r.SSN.trimmed(), "N");
 }
 
+TEST_F(ClientInfoWindowTest, TheCloseBoxCancelsAnEditStoringNothing) {
+    UseClients({SampleClient("One")});
+    const std::string before = FileBytes();
+    EditClient(1, [](frmClientInfo* f) {
+        f->txtName->setFocus(Qt::TabFocusReason);
+        TypeEnter("Changed");
+        f->close();
+    });
+    EXPECT_FALSE(Proceed);
+    EXPECT_EQ(FileBytes(), before);
+}
+
 TEST_F(ClientInfoWindowTest, EditLimitIsReachedAcrossTwoSessionsAndSavedWithThree) {
     UseClients({SampleClient("Ann One"), SampleClient("Bea Two"), SampleClient("Cy Three")});
     const std::string before = FileBytes();

@@ -1,6 +1,6 @@
-// ScanAnswerSheet's windows with the fake scanner: a device failure's messages, and the choice of a
-// page image file read and handed on. Cancelling at each prompt is ScanSequenceTest's, a scanned
-// sheet handed on the scripted scan's.
+// ScanAnswerSheet's windows with the fake scanner: cancelling either prompt, a device failure's
+// messages, and the choice of a page image file read and handed on. A scanned sheet handed on is the
+// scripted scan's, the steps after a cancel ScanSequenceTest's.
 #include "entry/qt/ScanAnswerSheet.h"
 #include "platform/ImageFileScanner.h"
 #include "shell/ProgramFolder.h"
@@ -43,7 +43,8 @@ protected:
 
     // Types the client's name, then answers the insert prompt with `answer`.
     void Scan(const std::function<void(QMessageBox*)>& answer) {
-        WhenModal<frmMyInputBox>([=](frmMyInputBox*) {
+        WhenModal<frmMyInputBox>([=](frmMyInputBox* box) {
+            EXPECT_EQ(box->txtInput->maxLength(), 25) << "a name fits its 25 columns";
             WhenModal<QMessageBox>(answer);
             TypeToFocus(QStringLiteral("Jane Roe"));
             KeyToFocus(Qt::Key_Return);
@@ -62,6 +63,17 @@ protected:
     SheetScan handed;
     int handOvers = 0;
 };
+
+TEST_F(ScanAnswerSheetTest, CancellingEitherPromptScansNothing) {
+    WhenModal<frmMyInputBox>([](frmMyInputBox* box) { box->close(); });
+    ScanAnswerSheet(nullptr, [this](const std::string&, const SheetScan&) { ++handOvers; });
+    Scan([](QMessageBox* prompt) {
+        EXPECT_TRUE(prompt->text().contains("Jane Roe")) << "the prompt names the client";
+        prompt->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_TRUE(sources.empty());
+    EXPECT_EQ(handOvers, 0);
+}
 
 TEST_F(ScanAnswerSheetTest, AFailedScanShowsItsMessagesAndHandsNothingOn) {
     scanner.QueueFailure(

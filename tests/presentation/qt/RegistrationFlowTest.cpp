@@ -1,4 +1,5 @@
-// "Edit Current Client" from the main menu: the three windows in turn, and a grid cancelled at the end.
+// "Edit Current Client" from the main menu: the three windows in turn, and a grid cancelled at the end;
+// "Add New Client" on a full data disk.
 #include "app/qt/ProgramMenuActions.h"
 #include "clients/ClientFile.h"
 #include "clients/qt/frmClientInfo.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest/QTest>
 
 namespace {
@@ -72,4 +74,13 @@ TEST_F(RegistrationWindowTest, EditingFromTheMenuRunsTheThreeWindowsAndRewritesO
     EXPECT_EQ(FileBytes(), after);
     EXPECT_EQ(ClientTable[2], inMemory) << "the court change abandoned with the grid is gone from memory";
     menu.hide(); // closing the main window would end the program
+}
+
+TEST_F(RegistrationWindowTest, AddingToAFullDataDiskOpensNothing) {
+    UseClients(std::vector<ClientRecord>(MaxClients, SampleClient("Client")));
+    QTimer::singleShot(3000, [] { CloseAllModals(); }); // an entry-method window opened by mistake
+    ProgramMenuActions().AddNewClient(nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Data Disk Full");
+    EXPECT_EQ(ClientCount, MaxClients);
 }

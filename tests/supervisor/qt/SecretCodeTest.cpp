@@ -3,6 +3,7 @@
 #include "support/MessageScript.h"
 #include "support/ModalHelper.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ namespace {
 void AnswerPrompt(const QString& code, const std::function<void()>& next = {}) {
     WhenModal<frmMyInputBox>([code, next](frmMyInputBox* box) {
         EXPECT_EQ(box->txtInput->echoMode(), QLineEdit::Password);
+        EXPECT_TRUE(box->lblHelpMsg->text().startsWith("Enter the Secret Code"));
         if (code.isEmpty()) {
             box->close();
         } else {
