@@ -230,7 +230,7 @@ TEST_F(ClientInfoWindowTest, RemovedMediumIsToldInWordsAndTheChangeStaysUnsaved)
 
 // A list field takes an entry's leading letters key by key in either case (every entry's keys are the
 // core rule's table). The list opens only for a text that matches nothing, and a key typed while it is
-// open still goes to the field (it used to search the open list: "N", "A" chose "Asian").
+// open still goes to the field (it used to go to the open list: "N", "A" chose "Asian").
 TEST_F(ClientInfoWindowTest, AListFieldSelectsByLeadingLettersAndOpensOnlyForNoMatch) {
     frmClientInfo window;
     WhenModal<frmClientInfo>([&](frmClientInfo* f) {
