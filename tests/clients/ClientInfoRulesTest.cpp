@@ -46,9 +46,7 @@ TEST_F(ClientInfoRulesTest, TextFieldChecksOnBothSidesOfTheirLimits) {
     }
 }
 
-// Every entry of the three lists, typed key by key as a user types it: its code digit, and its
-// leading letters in either case. Each key is let through, every key before the last leaves the
-// text pending (nothing selected, nothing opened) and the last selects the entry.
+// Each key is let through; every key before the last leaves the text pending, the last selects the entry.
 TEST_F(ClientInfoRulesTest, EveryListEntryIsSelectedByItsCodeAndItsLeadingLettersTypedKeyByKey) {
     const std::pair<ClientField, std::vector<std::string>> lists[] = {
         {ClientField::Gender, {"N", "M", "F"}},

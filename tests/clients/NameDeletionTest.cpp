@@ -2,10 +2,8 @@
 #include "clients/ClientFile.h"
 #include "clients/ClientInfoRules.h"
 #include "support/RegistrationFixture.h"
-#include "support/TempDir.h"
 #include "support/Tmpfs.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,45 +14,13 @@ std::string Bytes(std::initializer_list<int> codes) {
     return s;
 }
 
-ClientRecord Client(const std::string& name, const char* deleted) {
-    ClientRecord r = SampleClient("x");
-    r.Name = name;
-    r.NameDeleted = deleted;
-    return r;
+std::string Scrambled(std::string name) {
+    ScrambleName(name);
+    return name;
 }
-
-std::string FileOf(const std::vector<ClientRecord>& clients) {
-    std::string bytes;
-    for (const auto& c : clients)
-        bytes += c.ToBytes();
-    return bytes;
-}
-
-class NameDeletionTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetClientFileState();
-        NameDeletedNow = 0;
-    }
-    void TearDown() override { ResetClientFileState(); }
-    void Use(const std::string& folder, const std::vector<ClientRecord>& clients) {
-        std::ofstream(folder + "/DATA401.TRV", std::ios::binary) << FileOf(clients);
-        ASSERT_TRUE(EstablishClientFile(folder).ok());
-    }
-    std::string TableBytes() const {
-        std::string bytes;
-        for (int i = 1; i <= ClientCount; ++i)
-            bytes += ClientTable[static_cast<std::size_t>(i)].ToBytes();
-        return bytes;
-    }
-    static std::string Scrambled(std::string name) {
-        ScrambleName(name);
-        return name;
-    }
-};
 } // namespace
 
-TEST_F(NameDeletionTest, ScrambleFollowsTheOddEvenRuleAndKeepsBytesThatWouldOverflow) {
+TEST(NameDeletionTest, ScrambleFollowsTheOddEvenRuleAndKeepsBytesThatWouldOverflow) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"Ab E", "Di H"},                                 // 65 odd +3, 98 even +7, blank stays
         {"ab", "di"},                                     // 97 -> 100, 98 -> 105
@@ -67,13 +33,15 @@ TEST_F(NameDeletionTest, ScrambleFollowsTheOddEvenRuleAndKeepsBytesThatWouldOver
         EXPECT_EQ(Scrambled(in), out) << in;
 }
 
-TEST_F(NameDeletionTest, FailedSaveStopsThereAndRestoresThatSlotInMemory) {
+TEST(NameDeletionTest, FailedSaveStopsThereAndRestoresThatSlotInMemory) {
     Tmpfs medium;
     if (!medium.mounted())
         GTEST_SKIP() << medium.why();
-    const std::vector<ClientRecord> clients = {Client("One", "0"), Client("Two", "0"), Client("Three", "0"),
-                                               Client("Four", "0")};
-    Use(medium.path(), clients);
+    ResetClientFileState();
+    NameDeletedNow = 0;
+    medium.write("DATA401.TRV", Records({"One", "Two", "Three", "Four"}));
+    ASSERT_TRUE(EstablishClientFile(medium.path()).ok());
+    const ClientRecord third = ClientTable[3], fourth = ClientTable[4];
     bool remounted = false;
     const NameDeletionResult result = DeleteClientNames([&](int slot) {
         if (slot == 2)
@@ -84,11 +52,13 @@ TEST_F(NameDeletionTest, FailedSaveStopsThereAndRestoresThatSlotInMemory) {
     EXPECT_EQ(NameDeletedNow, 1);
     EXPECT_EQ(result.failedSlot, 3);
     EXPECT_EQ(result.saveError.number, 70);
-    std::ifstream in(medium.file("DATA401.TRV"), std::ios::binary);
-    const std::string onDisk((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(TableBytes(), onDisk) << "memory and file agree";
+    std::string table;
+    for (int i = 1; i <= ClientCount; ++i)
+        table += ClientTable[static_cast<std::size_t>(i)].ToBytes();
+    EXPECT_EQ(table, medium.read("DATA401.TRV")) << "memory and file agree";
     EXPECT_EQ(ClientTable[1].NameDeleted.str(), "1");
-    EXPECT_EQ(ClientTable[3], clients[2]);
-    EXPECT_EQ(ClientTable[4], clients[3]);
+    EXPECT_EQ(ClientTable[3], third);
+    EXPECT_EQ(ClientTable[4], fourth);
     ASSERT_TRUE(medium.SetReadOnly(false));
+    ResetClientFileState();
 }

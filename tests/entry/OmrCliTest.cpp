@@ -5,7 +5,6 @@
 #include "support/TempDir.h"
 #include "support/Tmpfs.h"
 
-#include <QPainter>
 #include <QProcess>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -116,27 +115,6 @@ TEST_F(OmrCliTest, ReadsFilledSheetsInEveryImageFormatAndStoresThePositions) {
         EXPECT_EQ(positions[k].first, layout.locations[k].x - BubbleSquareCentre - layout.anchor.x);
         EXPECT_EQ(positions[k].second, layout.locations[k].y - BubbleSquareCentre - layout.anchor.y);
     }
-}
-
-// A blank page, bad arguments and a database that is no regular file are the command-line script's.
-TEST_F(OmrCliTest, AMissingReferenceBoxANonImageOrAMissingDatabaseFails) {
-    QImage noReference = BlankSheetImage().copy();
-    const SheetSquare& ref = AnswerSheetLayout().reference;
-    QPainter(&noReference).fillRect(ref.x, ref.y, ref.size, ref.size, Qt::white);
-    noReference.save(QString::fromStdString(dir.file("noref.png")));
-    CliResult r = Omr(dir.file("noref.png"));
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err.rfind("tarvos-cli: Reference Box not found: " + dir.file("noref.png"), 0), 0u) << r.err;
-
-    dir.write("text.png", "not an image");
-    r = Omr(dir.file("text.png"));
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("text.png"), std::string::npos) << r.err;
-
-    database = QString::fromStdString(dir.file("absent.mdb"));
-    r = Omr(dir.file("noref.png"));
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("absent.mdb"), std::string::npos) << r.err;
 }
 
 // The layout table cannot take the positions (a read-only medium), or holds nothing usable: the

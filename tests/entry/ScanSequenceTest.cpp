@@ -42,7 +42,7 @@ public:
     }
     std::unique_ptr<PageSource> Source(const std::string& chosen) override {
         log.push_back("source:" + chosen);
-        return std::make_unique<Forward>(m_scanner);
+        return m_scanner.Lend();
     }
     Acquisition Acquire(PageSource& source) override {
         log.push_back("acquire");
@@ -67,12 +67,6 @@ public:
     }
 
 private:
-    struct Forward : PageSource {
-        explicit Forward(FakeScanner& s) : scanner(s) {}
-        Acquisition Acquire(const ScanProgress& p) override { return scanner.Acquire(p); }
-        std::string Name() const override { return scanner.Name(); }
-        FakeScanner& scanner;
-    };
     FakeScanner& m_scanner;
     std::string m_database;
 };

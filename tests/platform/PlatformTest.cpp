@@ -1,4 +1,3 @@
-#include "platform/NumLock.h"
 #include "platform/SingleInstance.h"
 #include "platform/Volumes.h"
 #include "support/TempDir.h"
@@ -64,27 +63,6 @@ TEST(SingleInstanceTest, RealProgramRefusesASecondCopyAndRecoversAfterBeingKille
     EXPECT_FALSE(after.process.waitForFinished(3000)) << "a killed copy does not block the next start";
     after.process.kill();
     after.process.waitForFinished(5000);
-}
-
-TEST(NumLockTest, LocksAndUnlocksOnARealXServer) {
-    int number = 90;
-    while (number < 120 && fs::exists("/tmp/.X11-unix/X" + std::to_string(number)))
-        ++number;
-    QProcess xvfb;
-    xvfb.start("Xvfb", {QStringLiteral(":%1").arg(number), "-screen", "0", "640x480x24", "-nolisten", "tcp",
-                        "-noreset"});
-    if (!xvfb.waitForStarted(5000))
-        GTEST_SKIP() << "Xvfb cannot be started";
-    const std::string name = ":" + std::to_string(number);
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return fs::exists("/tmp/.X11-unix/X" + std::to_string(number)); }, 10000));
-    for (bool on : {true, false, true}) {
-        EXPECT_TRUE(XkbNumLock(name).Lock(on));
-        EXPECT_EQ(XkbNumLock(name).IsOn(), on);
-    }
-    xvfb.terminate();
-    xvfb.waitForFinished(5000);
-    EXPECT_FALSE(XkbNumLock().Lock(true)) << "offscreen has no keyboard lights to set";
 }
 
 // A machine's state as the volume list reads it: sysfs disks with their partitions, label links and a

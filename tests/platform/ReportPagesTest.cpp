@@ -226,13 +226,6 @@ TEST_F(CupsPrinterTest, PagesReachThePdfQueueOnItsOwnPaper) {
         EXPECT_EQ(PdfInfo(pdf, "Page size"), expected);
     }
     Admin({"-p", "tarvos-pdf", "-o", "PageSize=Letter"});
-    const std::string extreme = LongExtremeText();
-    const std::size_t before = Pdfs().size();
-    ASSERT_TRUE(printer.PrintText(extreme).ok());
-    const std::string pdf = NextPdf(before);
-    ASSERT_FALSE(pdf.empty());
-    ExpectSheetsHoldTheReport(pdf, extreme,
-                              ReportPdfLayout(extreme, QPageSize(QPageSize::Letter)).sheets.size());
 }
 
 TEST_F(CupsPrinterTest, PortPrintGivesRawQueuesTheBytesAndTextQueuesOneSheetPerPage) {

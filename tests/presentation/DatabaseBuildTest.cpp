@@ -69,20 +69,15 @@ protected:
 };
 } // namespace
 
-TEST_F(DatabaseBuildTest, BuildsItemTablesLayoutAndRecordingScripts) {
+// The tables of the shipped database are read by every test that opens it; here, what the small
+// sources show: absent answers, shared answer voices, and the recording scripts.
+TEST_F(DatabaseBuildTest, BuildsItemTablesAndRecordingScripts) {
     const ToolRun run = Build();
     ASSERT_EQ(run.status, 0) << run.errors;
     QuestionDatabase db;
     ASSERT_TRUE(db.Open(out().toStdString()).ok());
-    std::vector<std::string> names;
-    ASSERT_TRUE(db.TableNames(names).ok());
-    EXPECT_EQ(names, (std::vector<std::string>{"English", "Spanish", "ScanItem"}));
-
-    std::vector<ItemRecord> english, spanish;
+    std::vector<ItemRecord> english;
     ASSERT_TRUE(LoadItemTable(db, "English", english).ok());
-    ASSERT_TRUE(LoadItemTable(db, "Spanish", spanish).ok());
-    EXPECT_EQ(spanish[0].TestQuestion, "\xBF"
-                                       "Est\xE1 de acuerdo con la frase 1");
     // Absent answers occur both as Null and as empty texts, never with an audio stem.
     bool null = false, empty = false;
     std::set<std::string> stems;
@@ -99,12 +94,6 @@ TEST_F(DatabaseBuildTest, BuildsItemTablesLayoutAndRecordingScripts) {
     }
     EXPECT_TRUE(null && empty);
     EXPECT_EQ(stems.size(), 2u + 4u + 3u + 10u); // shared answers share one file
-
-    Recordset rs;
-    ASSERT_TRUE(db.OpenTable("ScanItem", rs).ok());
-    EXPECT_EQ(rs.RecordCount(), 2u);
-    EXPECT_EQ(Joined(rs, {"LocationName", "x", "y", "r", "theta", "dx", "dy", "dimx", "DimY"}),
-              "Last Name|0|0|250.5|12.25|17.0|0.0|20|1|");
 
     const std::string script = dir.read("voice/English.tsv");
     EXPECT_EQ(script.substr(0, script.find('\n')), "Inst0.wav\tRead each item. Then answer.");

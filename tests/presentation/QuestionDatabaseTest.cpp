@@ -241,15 +241,6 @@ TEST_F(QuestionDatabaseTest, ItemTablesAreCheckedForCountRangeOrderAndFields) {
     EXPECT_EQ(LoadItemTable(db, "Spanish", items).number, DbTableNotFound);
 }
 
-TEST(AudioFileNameTest, ComposesTheSoundFolderAndTrims) {
-    EXPECT_EQ(AudioFileName("/opt/tarvos", "English", "Q001.wav"),
-              "/opt/tarvos/TARVOS/sound/English/Q001.wav");
-    EXPECT_EQ(AudioFileName("  /media/snd", "Spanish", "Inst0.wav  "),
-              "/media/snd/TARVOS/sound/Spanish/Inst0.wav");
-    EXPECT_EQ(AudioRequestName(std::nullopt), ".wav");
-    EXPECT_EQ(AudioRequestName(std::string(" A001  ")), "A001.wav");
-}
-
 TEST_F(QuestionDatabaseTest, AnImageInMemoryReadsAsTheFileAndNeverWritesIt) {
     Sql(file,
         "CREATE TABLE ScanItem (LocationName TEXT, x INTEGER); INSERT INTO ScanItem VALUES ('Name', 7);");

@@ -6,26 +6,21 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/e2e.sh"
 e2e_init mainmenu "${1:?build dir}"
-build=$E2E_BUILD work=$E2E_TMP
 numlock=true
 command -v python3 > /dev/null || { numlock=false; echo "note: no python3, Num Lock not checked"; }
-mkdir -p "$work/program" "$work/runtime" && chmod 700 "$work/runtime"
-cp "$build"/*.TXT "$build"/TARVOS.MDB "$work/program/" 2> /dev/null
-"$build/tools/mkdemo" "$work/data" "$work/program/trvtest.ini" "$here/../../data/scoring/items.txt" || e2e_fail "mkdemo"
-before=$(md5sum < "$work/data/DATA401.TRV")
-ini=$work/program/trvtest.ini
+e2e_program
+"$E2E_BUILD/tools/mkdemo" "$E2E_DATA" "$E2E_PROG/trvtest.ini" "$here/../../data/scoring/items.txt" || e2e_fail "mkdemo"
+before=$(md5sum < "$E2E_DATA/DATA401.TRV")
+ini=$E2E_PROG/trvtest.ini
 
 numlock_is() { ! $numlock || [ "$(python3 "$here/numlock_state.py")" = "$1" ]; }
 ini_has() { tr -d '\r' < "$ini" | grep -qx "$1"; }
 
-e2e_start_x
-export TARVOS_PROGRAM_DIR=$work/program XDG_RUNTIME_DIR=$work/runtime
-e2e_start "$build/tarvos"
-e2e_wait_window Tarvos # shown once the splash has ended
+e2e_run_program # the main window shows once the splash has ended
 e2e_shot main
 e2e_wait_until "Num Lock to be switched on" numlock_is on
 
-timeout 30 "$build/tarvos" || e2e_fail "the second copy did not end cleanly"
+timeout 30 "$E2E_BUILD/tarvos" || e2e_fail "the second copy did not end cleanly"
 kill -0 "$E2E_PID" || e2e_fail "the first copy is gone"
 e2e_wait_window Tarvos
 
@@ -41,12 +36,9 @@ e2e_wait_popup
 xdotool key p # Print to DOS port: off
 e2e_wait_until "PrintDOS=False in the settings" ini_has PrintDOS=False
 e2e_wait_until "Num Lock to be switched off" numlock_is off
-e2e_wait_window Tarvos
-xdotool key alt+x # E&xit!
-e2e_wait_exit
-[ "$E2E_RC" = 0 ] || e2e_fail "the program ended with $E2E_RC"
+e2e_quit # E&xit!
 
-ini_has "SystemDB=$work/program/mokltd.mda" || e2e_fail "SystemDB not written"
-[ "$(md5sum < "$work/data/DATA401.TRV")" = "$before" ] || e2e_fail "client file changed"
-[ ! -e "$work/data/checkWriteTest" ] || e2e_fail "scratch file left"
+ini_has "SystemDB=$E2E_PROG/mokltd.mda" || e2e_fail "SystemDB not written"
+[ "$(md5sum < "$E2E_DATA/DATA401.TRV")" = "$before" ] || e2e_fail "client file changed"
+[ ! -e "$E2E_DATA/checkWriteTest" ] || e2e_fail "scratch file left"
 echo "ok"

@@ -8,16 +8,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/private_cupsd.sh"
 e2e_init print "${1:?build dir}" cupsd pdftotext
 build=$E2E_BUILD tmp=$E2E_TMP
-[ -x "$build/tarvos" ] && [ -f "$build/TARVOS.MDB" ] || { echo "skipped: program not built"; exit 77; }
 trap '_rc=$?; stop_private_cupsd; (exit $_rc); _e2e_cleanup' EXIT
 chmod 755 "$tmp" # the print filters run as lp
 start_private_cupsd "$tmp/cups" || { echo "skipped: the private cupsd cannot start: $CUPSD_WHY"; exit 77; }
 
-prog=$tmp/prog data=$tmp/data
-mkdir -p "$prog" && mkdir -m 700 "$tmp/run"
-cp "$build"/TARVOS.MDB "$build"/*.TXT "$prog/"
-"$build/tools/mkdemo" "$data" "$tmp/demo.ini" "$here/../../data/scoring/items.txt" > /dev/null || e2e_fail "mkdemo"
-printf '[Settings]\r\nNumLock=False\r\nPrintDOS=False\r\n[Path]\r\nFilePath=%s\r\n' "$data" > "$prog/trvtest.ini"
+e2e_program "[Settings]" "NumLock=False" "PrintDOS=False"
+"$build/tools/mkdemo" "$E2E_DATA" "$tmp/demo.ini" "$here/../../data/scoring/items.txt" > /dev/null || e2e_fail "mkdemo"
 
 pdfs() { find "$CUPSD_PDF_OUT" -name '*.pdf' | wc -l; }
 # A PDF is complete once the queue has no job left and poppler reads it.
@@ -30,10 +26,8 @@ secret_code() {
     keys Return Return # to "Information OK", then press it
 }
 
-e2e_start_x
-export TARVOS_PROGRAM_DIR=$prog XDG_RUNTIME_DIR=$tmp/run HOME=$tmp
-e2e_start "$build/tarvos"
-e2e_wait_window Tarvos
+export HOME=$tmp
+e2e_run_program
 keys Tab Return # from "Add New Client" to "Supervisor Options"
 e2e_wait_window "Supervisor Options"
 keys Tab Tab Tab Return # the first print option stays chosen; "Execute Selection"
@@ -55,10 +49,7 @@ keys Down space Down space # clients 2 and 3
 e2e_shot selection
 keys Tab Return # "Print Selected"
 e2e_wait_until "the two selected reports" pdfs_done 3
-e2e_wait_window Tarvos
-keys alt+x
-e2e_wait_exit
-[ "$E2E_RC" = 0 ] || e2e_fail "the program ended with $E2E_RC"
+e2e_quit
 
 # Job n printed client n: the viewer's client 1, then the selection's clients 2 and 3, in list order.
 i=0

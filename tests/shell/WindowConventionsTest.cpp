@@ -16,8 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QColor Cyan(0, 255, 255);
-
 // A shown, active window with a text field and three menu buttons.
 struct SampleWindow {
     QDialog dlg;
@@ -100,18 +98,15 @@ TEST(DialogBaseTest, WithoutAWayOutTheCloseBoxDoesNothing) {
     EXPECT_TRUE(Proceed);
 }
 
-TEST(DialogBaseTest, PanelsFollowTheFocusActivationRunsOnceAndTheOpenerGetsTheKeyboardBack) {
+// The panels lit by the focus are the main menu test's (the same menu buttons).
+TEST(DialogBaseTest, ActivationRunsOnceAndTheFocusComesBackAfterAMessageAndToTheOpener) {
     SampleWindow opener;
     SampleDialog w(1, &opener.dlg);
     WhenModal<SampleDialog>([](SampleDialog* d) {
         EXPECT_EQ(d->activations, 1);
         d->cmdMenuChoice[1]->setFocus();
-        EXPECT_EQ(d->sspMenuChoice[1]->palette().color(QPalette::Window), Cyan);
-        EXPECT_TRUE(d->cmdMenuChoice[1]->font().bold());
-        EXPECT_NE(d->sspMenuChoice[0]->palette().color(QPalette::Window), Cyan);
         d->field->setFocus();
-        EXPECT_NE(d->sspMenuChoice[1]->palette().color(QPalette::Window), Cyan);
-        EXPECT_FALSE(d->cmdMenuChoice[1]->font().bold());
+        EXPECT_FALSE(d->cmdMenuChoice[1]->font().bold()) << "a button is bold only while it has the focus";
         WhenModal<QMessageBox>([](QMessageBox*) { KeyToFocus(Qt::Key_Return); });
         MsgBox("Note", vbOKOnly, "T");
         EXPECT_TRUE(QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }, 2000));
@@ -173,7 +168,6 @@ TEST(InputBoxTest, LengthLimitEnterToOkEmptyRefusedPasswordStars) {
     WhenModal<frmMyInputBox>([&messages](frmMyInputBox* b) {
         KeyToFocus(Qt::Key_Return);
         EXPECT_EQ(QApplication::focusWidget(), b->cmdMenuChoice[0]);
-        EXPECT_EQ(b->sspMenuChoice[0]->palette().color(QPalette::Window), Cyan);
         KeyToFocus(Qt::Key_Return); // empty: refused
         ASSERT_EQ(messages.calls.size(), 1u);
         EXPECT_EQ(messages.calls[0], (MsgBoxCall{"Please enter the required password.", vbOKOnly | vbQuestion,

@@ -39,3 +39,16 @@ Acquisition FakeScanner::Acquire(const ScanProgress& progress) {
     }
     return next;
 }
+
+namespace {
+struct Lent : PageSource {
+    explicit Lent(FakeScanner& s) : scanner(s) {}
+    Acquisition Acquire(const ScanProgress& p) override { return scanner.Acquire(p); }
+    std::string Name() const override { return scanner.Name(); }
+    FakeScanner& scanner;
+};
+} // namespace
+
+std::unique_ptr<PageSource> FakeScanner::Lend() {
+    return std::make_unique<Lent>(*this);
+}

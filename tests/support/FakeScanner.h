@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <deque>
+#include <memory>
 
 class FakeScanner : public PageSource {
 public:
@@ -14,6 +15,8 @@ public:
 
     Acquisition Acquire(const ScanProgress& progress) override;
     std::string Name() const override { return "fake:0"; }
+    // A source that hands every acquisition on to this scanner, for a caller that owns its sources.
+    std::unique_ptr<PageSource> Lend();
 
     int acquisitions = 0;
 

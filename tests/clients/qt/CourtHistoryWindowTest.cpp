@@ -1,7 +1,6 @@
 #include "clients/ClientFile.h"
 #include "clients/qt/frmCourtHistory.h"
 #include "shell/RunState.h"
-#include "shell/qt/MsgPanel.h"
 #include "shell/qt/WindowHelpers.h"
 #include "support/ModalHelper.h"
 #include "support/RegistrationFixture.h"
@@ -36,7 +35,6 @@ TEST_F(CourtHistoryWindowTest, EachItemIsCheckedOnEnterWithItsRangeMessage) {
     WhenModal<frmCourtHistory>([&](frmCourtHistory* f) {
         EXPECT_EQ(f->lblClientName->text().trimmed(), "Ann Lee");
         EXPECT_EQ(FocusName(), "txtAgeAtFirstArrest");
-        EXPECT_EQ(f->msgPanel->text(), "Type a value 5 to 99 or N for Not Available, then press Enter.");
         TypeEnter("4");
         EXPECT_EQ(messages.back(), (MsgBoxCall{Range1, vbOKOnly | vbCritical, "Data Entry Error"}));
         EXPECT_EQ(FocusName(), "txtAgeAtFirstArrest");

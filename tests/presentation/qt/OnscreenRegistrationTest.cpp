@@ -22,21 +22,13 @@ void WhenWindow(const char* name, std::function<void()> action) {
         name, [name](QWidget* w) { return w->objectName() == name; }, [action](QWidget*) { action(); }, 5000);
 }
 
-class OnscreenRegistrationTest : public RegistrationWindowTest {
+class OnscreenRegistrationTest : public OnscreenTest {
 protected:
     void SetUp() override {
-        RegistrationWindowTest::SetUp();
-        QuestionDatabasePath = program.file("TARVOS.MDB");
-        SoundPath = program.path();
-        WriteVoices(program);
-        SetAudioDeviceFactory(Lend(device));
+        OnscreenTest::SetUp();
         UseClients({SampleClient("Existing One"), SampleClient("Existing Two")});
         CurrentClient = 2;
         before = FileBytes();
-    }
-    void TearDown() override {
-        SetAudioDeviceFactory({});
-        RegistrationWindowTest::TearDown();
     }
 
     // Registers through the court history, then runs `then` (armed on the next modal window).
@@ -86,10 +78,6 @@ protected:
             KeyToFocus(Qt::Key_F10, Qt::AltModifier | Qt::ShiftModifier);
         });
     }
-
-    TempDir program;
-    FakeAudioDevice device;
-    std::string before;
 };
 
 TEST_F(OnscreenRegistrationTest, StoppingBeforeTheEndWritesNothingAndKeepsTheCurrentClient) {

@@ -8,32 +8,22 @@
 #include "shell/qt/Cp1252.h"
 #include "shell/qt/MsgPanel.h"
 #include "shell/qt/WindowHelpers.h"
-#include "support/FakeAudioDevice.h"
 #include "support/ModalHelper.h"
-#include "support/RegistrationFixture.h"
 
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest/QTest>
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 
 using namespace std::string_literals;
 
 namespace {
 using Screen = PresentationSequence::Screen;
-using Strings = std::vector<std::string>;
 
-class PresentQAWindowTest : public RegistrationWindowTest {
+class PresentQAWindowTest : public OnscreenTest {
 protected:
     void SetUp() override {
-        RegistrationWindowTest::SetUp();
+        OnscreenTest::SetUp();
         WriteLanguages(program.file("TARVOS.MDB"), {"English", "Spanish"});
-        QuestionDatabasePath = program.file("TARVOS.MDB");
-        SoundPath = program.path();
-        WriteVoices(program);
-        SetAudioDeviceFactory(Lend(device));
         UseClients({SampleClient("Existing One")});
         before = FileBytes();
         // A new client's slot, filled by the client windows.
@@ -43,8 +33,7 @@ protected:
     }
     void TearDown() override {
         window.reset();
-        SetAudioDeviceFactory({});
-        RegistrationWindowTest::TearDown();
+        OnscreenTest::TearDown();
     }
 
     void Open(const std::string& language) {
@@ -88,9 +77,6 @@ protected:
         return r.ToBytes();
     }
 
-    TempDir program;
-    FakeAudioDevice device;
-    std::string before;
     std::unique_ptr<frmPresentQA> window;
 };
 

@@ -1,6 +1,9 @@
 #pragma once
-// Question databases and voice files for the onscreen test's window tests.
+// The onscreen test's window tests: a program folder with a question database and voice files of both
+// languages, a recording sound output, and a client file.
+#include "shell/RunState.h"
 #include "support/FakeAudioDevice.h"
+#include "support/RegistrationFixture.h"
 #include "support/TempDir.h"
 
 #include <cstdio>
@@ -38,16 +41,30 @@ inline void WriteLanguages(const std::string& file, const std::vector<std::strin
     sqlite3_close(db);
 }
 
-// Voice files of both languages under `program`: item 2 has none, item 3 a text file named .wav.
-inline void WriteVoices(const TempDir& program) {
-    for (const char* language : {"English", "Spanish"}) {
-        const std::string folder = std::string("TARVOS/sound/") + language + "/";
-        std::filesystem::create_directories(program.file(folder));
-        for (const char* name : {"Inst0", "Inst1", "Inst2", "Inst3", "A1", "A2", "A3", "A4"})
-            program.write(folder + name + ".wav", SilentWave());
-        for (int i = 4; i <= 149; ++i)
-            program.write(folder + "Q" + Num(i) + ".wav", SilentWave());
-        program.write(folder + "Q001.wav", SilentWave());
-        program.write(folder + "Q003.wav", "not a sound");
+// Voice files of both languages: item 2 has none, item 3 a text file named .wav.
+class OnscreenTest : public RegistrationWindowTest {
+protected:
+    void SetUp() override {
+        RegistrationWindowTest::SetUp();
+        QuestionDatabasePath = program.file("TARVOS.MDB");
+        SoundPath = program.path();
+        for (const char* language : {"English", "Spanish"}) {
+            const std::string folder = std::string("TARVOS/sound/") + language + "/";
+            std::filesystem::create_directories(program.file(folder));
+            for (const char* name : {"Inst0", "Inst1", "Inst2", "Inst3", "A1", "A2", "A3", "A4"})
+                program.write(folder + name + ".wav", SilentWave());
+            for (int i = 1; i <= 149; ++i)
+                if (i != 2)
+                    program.write(folder + "Q" + Num(i) + ".wav", i == 3 ? "not a sound" : SilentWave());
+        }
+        SetAudioDeviceFactory(Lend(device));
     }
-}
+    void TearDown() override {
+        SetAudioDeviceFactory({});
+        RegistrationWindowTest::TearDown();
+    }
+
+    TempDir program;
+    FakeAudioDevice device;
+    std::string before; // the client file before the test window
+};

@@ -15,6 +15,12 @@
 #   e2e_keys KEY...                xdotool keys to the window with the keyboard, 40 ms apart
 #   e2e_type TEXT                  types TEXT there
 #   e2e_enter_fields VALUE...      types each VALUE followed by Enter
+#   e2e_program [INI-LINE...]      a program folder $E2E_PROG (the built question database and data
+#                                  files) whose settings name the data folder $E2E_DATA, then INI-LINEs
+#   e2e_run_program                the program on $E2E_PROG under a private X server, up to its main window
+#   e2e_quit                       Alt+X, and the program must end with 0
+#   e2e_rep TEXT N / e2e_record NAME SSN AGE GENDER RACE EDUCATION MARITAL BIRTH TESTDATE COURT(20)
+#   RESPONSES(149)                 TEXT N times / one client record as the client file holds it
 # E2E_TIMEOUT (seconds, default 60) bounds every wait; a busy machine only makes the waits longer.
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-60}
@@ -126,3 +132,28 @@ e2e_enter_fields() {
         e2e_keys Return
     done
 }
+
+e2e_program() {
+    [ -x "$E2E_BUILD/tarvos" ] && [ -f "$E2E_BUILD/TARVOS.MDB" ] || { echo "skipped: program not built"; exit 77; }
+    E2E_PROG=$E2E_TMP/prog E2E_DATA=$E2E_TMP/data
+    mkdir -p "$E2E_PROG" "$E2E_DATA" && mkdir -m 700 "$E2E_TMP/run"
+    cp "$E2E_BUILD"/TARVOS.MDB "$E2E_BUILD"/*.TXT "$E2E_PROG/"
+    printf '%s\r\n' "[Path]" "FilePath=$E2E_DATA" "$@" > "$E2E_PROG/trvtest.ini"
+}
+
+e2e_run_program() {
+    e2e_start_x
+    export TARVOS_PROGRAM_DIR=$E2E_PROG XDG_RUNTIME_DIR=$E2E_TMP/run
+    e2e_start "$E2E_BUILD/tarvos"
+    e2e_wait_window Tarvos
+}
+
+e2e_quit() {
+    e2e_wait_window Tarvos
+    e2e_keys alt+x
+    e2e_wait_exit
+    [ "$E2E_RC" = 0 ] || e2e_fail "the program ended with $E2E_RC"
+}
+
+e2e_rep() { local s= i; for ((i = 0; i < $2; i++)); do s+=$1; done; printf '%s' "$s"; }
+e2e_record() { printf '%-25s%-11s%-3s%s%s%-2s%s%-10s%-10s%-20s%-149s00' "$@"; }

@@ -9,7 +9,7 @@
 #   sound_seconds FILE      seconds from the first to the last sound in FILE (0 for silence)
 #   sound_onset FILE        seconds of silence before the first sound in FILE
 #   sound_rms FILE FROM LEN the RMS level of FILE from FROM seconds for LEN seconds
-#   sound_start/sound_end FILE FROM TO  the first/last tenth of a second with sound between FROM and TO
+#   sound_start FILE FROM TO the first tenth of a second with sound between FROM and TO
 pulse_dir= pulse_pid= parec_pid=
 
 pulse_start() {
@@ -90,10 +90,9 @@ sound_onset() {
     rm -f "$trimmed"
 }
 
-# The first and the last tenth of a second from FROM to TO seconds of FILE (a recording still being
-# written) whose level is above silence; empty when there is none.
+# The tenths of a second from FROM to TO seconds of FILE (a recording still being written) whose level
+# is above silence.
 sound_start() { sound_spans "$@" | head -1; }
-sound_end() { sound_spans "$@" | tail -1; }
 sound_spans() {
     local copy
     copy=$(mktemp --suffix=.wav)
