@@ -41,7 +41,7 @@
 
 namespace {
 // Draws a client entry as the style does, but its text as one plain line: the style lays every entry
-// out as wrappable, elidable text, which made painting the list the dearest part of the first frame.
+// out as wrappable, elidable text, one of the dearest parts of the main menu's first frame.
 class NameDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
