@@ -39,24 +39,6 @@ private:
     int m_fd;
 };
 
-// Reads the file open as `fd`, of the size `st` gives, into `bytes`. Returns 0 or the errno of the failure.
-int ReadWhole(int fd, const struct stat& st, std::string& bytes) {
-    bytes.assign(static_cast<std::size_t>(st.st_size), '\0');
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    return 0;
-}
-
 std::string Pad(std::string_view text, std::size_t width) {
     std::string s(text.substr(0, std::min(text.size(), width)));
     s.resize(width, ' ');
@@ -81,7 +63,7 @@ FileError ReadClientFile(const std::string& path, ClientSlots& slots, int16_t& c
     if (records > MaxClients)
         return FileError{9, "Subscript out of range", path};
     std::string bytes;
-    if (int err = ReadWhole(fd.get(), st, bytes); err != 0)
+    if (int err = ReadFully(fd.get(), bytes); err != 0)
         return FileErrorFromErrno(err, path);
     ClientSlots loaded{};
     for (long long i = 1; i <= records; ++i) {
@@ -180,7 +162,7 @@ FileError SaveClientRecord(int index) {
         return MakeFileError(52, ClientFile);
     // The other records stay as the file holds them, whatever the table says.
     std::string bytes;
-    if (int err = ReadWhole(fd.get(), st, bytes); err != 0)
+    if (int err = ReadFully(fd.get(), bytes); err != 0)
         return FileErrorFromErrno(err, ClientFile);
     // The whole file is replaced at once: a record written in place can be torn by a kill between the
     // pages it spans. A partial record before this one is filled with blanks, as loading shows it.

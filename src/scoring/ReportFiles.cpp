@@ -21,22 +21,9 @@ FileError ReadWholeFile(const std::string& path, std::string& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return FileErrorFromErrno(errno, path);
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            return FileErrorFromErrno(err, path);
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
+    const int err = ReadFully(fd, bytes);
     ::close(fd);
-    return {};
+    return FileErrorFromErrno(err, path);
 }
 
 std::string ReportText(const std::string& fileBytes) {

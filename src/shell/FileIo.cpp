@@ -85,6 +85,21 @@ int WriteFully(int fd, std::string_view bytes, off_t offset) {
     return 0;
 }
 
+int ReadFully(int fd, std::string& bytes) {
+    bytes.clear();
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (path.empty())
         return MakeFileError(52, path);

@@ -11,6 +11,10 @@
 // medium takes no more).
 int WriteFully(int fd, std::string_view bytes, off_t offset = -1);
 
+// Reads `fd` from its current position to its end into `bytes`, retrying after interruptions.
+// Returns 0 or the errno of the failure.
+int ReadFully(int fd, std::string& bytes);
+
 // Replaces the file `path` with `bytes` so that a reader or a crash sees either the old or the new
 // content, never a part: the bytes go to a temporary file beside it, which is flushed to the medium,
 // renamed over `path`, and the folder is flushed too. A new file gets the mode 0666 less the umask, a
