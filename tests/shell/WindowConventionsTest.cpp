@@ -1,4 +1,5 @@
 #include "shell/RunState.h"
+#include "shell/qt/QuickStartStyle.h"
 #include "shell/qt/TarvosDialog.h"
 #include "shell/qt/WindowHelpers.h"
 #include "shell/qt/frmMyInputBox.h"
@@ -11,6 +12,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QStyleFactory>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -216,3 +221,38 @@ TEST(InputBoxTest, EachPromptStartsEmptyAndCancelOrTheCloseBoxHandsBackNothing) 
 }
 
 #include "WindowConventionsTest.moc"
+
+// Drawn in bands, a tall scroll bar must come out exactly as the style draws it at once: whatever the
+// height (a band boundary through the handle, a last band of one row), the handle's place and state.
+TEST(QuickStartStyleTest, ABandedScrollBarHasTheStylesOwnPixels) {
+    QuickStartStyle quick(QStyleFactory::create(QStringLiteral("Fusion")));
+    std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
+    QScrollBar bar(Qt::Vertical);
+    bar.setRange(0, 50);
+    for (const int height : {QuickStartStyle::BandRows + 1, 2 * QuickStartStyle::BandRows + 1, 333}) {
+        for (const int value : {0, 17, 50}) {
+            for (const bool enabled : {true, false}) {
+                bar.resize(16, height);
+                bar.setValue(value);
+                bar.setEnabled(enabled);
+                QStyleOptionSlider option;
+                option.initFrom(&bar);
+                option.orientation = Qt::Vertical;
+                option.minimum = bar.minimum();
+                option.maximum = bar.maximum();
+                option.sliderPosition = option.sliderValue = value;
+                option.pageStep = bar.pageStep();
+                option.singleStep = bar.singleStep();
+                option.subControls = QStyle::SC_All;
+                const auto draw = [&](const QStyle& style) {
+                    QImage image(bar.size(), QImage::Format_ARGB32_Premultiplied);
+                    image.fill(Qt::magenta);
+                    QPainter p(&image);
+                    style.drawComplexControl(QStyle::CC_ScrollBar, &option, &p, &bar);
+                    return image;
+                };
+                EXPECT_EQ(draw(quick), draw(*plain)) << height << " rows, value " << value << ", enabled " << enabled;
+            }
+        }
+    }
+}

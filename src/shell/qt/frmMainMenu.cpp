@@ -14,6 +14,7 @@
 #include "shell/qt/EndProgram.h"
 #include "shell/qt/Logo.h"
 #include "shell/qt/MsgBox.h"
+#include "shell/qt/QuickStartStyle.h"
 #include "shell/qt/StartupErrors.h"
 #include "shell/qt/WindowHelpers.h"
 #include "shell/qt/frmAbout.h"
@@ -23,15 +24,12 @@
 #include <QEventLoop>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPointer>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
@@ -80,70 +78,6 @@ protected:
     }
 };
 
-// Qt's styles read their standard icons from PNG files, and the first PNG file read in a process
-// loads every image-format plugin (TIFF, WebP, MNG and their libraries: several milliseconds). The
-// menu bar asks for its overflow arrow when it is made, though the arrow shows only when the menu bar
-// is too narrow for its items; so the style hands out icons that are read when first drawn.
-class DeferredIcon : public QIconEngine {
-public:
-    DeferredIcon(const QStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
-        : m_style(style), m_which(which), m_widget(widget) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        return Icon().pixmap(size, scale, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return Icon().availableSizes(mode, state);
-    }
-    bool isNull() override { return Icon().isNull(); }
-    QString key() const override { return QStringLiteral("DeferredIcon"); }
-    QIconEngine* clone() const override { return new DeferredIcon(*this); }
-
-private:
-    const QIcon& Icon() {
-        if (!m_loaded) {
-            // The style outlives every widget; the widget only tunes the icon and may be gone.
-            m_icon = m_style->standardIcon(m_which, nullptr, m_widget);
-            m_loaded = true;
-        }
-        return m_icon;
-    }
-
-    const QStyle* m_style;
-    QStyle::StandardPixmap m_which;
-    QPointer<const QWidget> m_widget;
-    QIcon m_icon;
-    bool m_loaded = false;
-};
-
-// The application's style unchanged, with the menu bar's overflow arrows read when first drawn.
-class DeferredIconStyle : public QProxyStyle {
-public:
-    explicit DeferredIconStyle(QStyle* base) : QProxyStyle(base) {}
-
-    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
-                       const QWidget* widget) const override {
-        if (!option &&
-            (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton))
-            return QIcon(new DeferredIcon(baseStyle(), which, widget));
-        return QProxyStyle::standardIcon(which, option, widget);
-    }
-};
-
-void DeferStandardIcons() {
-    if (!dynamic_cast<DeferredIconStyle*>(QApplication::style()))
-        QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
-}
-
 const char* const Captions[4] = {"Edit Current Client", "Add New Client", "Supervisor Options",
                                  "Exit Application"};
 const char* const HelpTexts[4] = {
@@ -159,7 +93,7 @@ frmMainMenu::frmMainMenu(const QString& runtimeFolder, QWidget* parent)
     : QMainWindow(parent), m_runtimeFolder(runtimeFolder), m_available(WindowsBuilt) {
     setObjectName(QStringLiteral("frmMainMenu"));
     ActivateWindowsWhenShown();
-    DeferStandardIcons();
+    UseQuickStartStyle();
     setWindowTitle(QStringLiteral("Tarvos"));
     resize(860, 620);
 
