@@ -1,9 +1,15 @@
 #include "platform/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
 const QByteArray RaiseMessage = "raise\n";
@@ -32,6 +38,31 @@ bool LocalSingleInstance::TryBecomeFirst() {
         // unless the lock cannot be taken at all (then run rather than refuse to start).
         return m_lock->error() != QLockFile::LockFailedError;
     }
+    // The lock decides; the socket only carries "raise", so it opens once the first frame of the
+    // program's first window is drawn (the start-up then has less to do before it shows), or after
+    // ListenDelayMs should no window be drawn.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->installEventFilter(this);
+        QTimer::singleShot(ListenDelayMs, this, &LocalSingleInstance::Listen);
+    } else {
+        Listen();
+    }
+    return true;
+}
+
+bool LocalSingleInstance::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        QCoreApplication::instance()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &LocalSingleInstance::Listen); // after the whole frame
+    }
+    return SingleInstance::eventFilter(watched, event);
+}
+
+void LocalSingleInstance::Listen() {
+    if (m_server)
+        return;
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
     QLocalServer::removeServer(m_socketPath); // a socket left by a crashed copy
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -45,14 +76,22 @@ bool LocalSingleInstance::TryBecomeFirst() {
         }
     });
     m_server->listen(m_socketPath);
-    return true;
 }
 
+// The running copy may hold the lock a moment before it listens, so connecting is tried until the time
+// is up.
 bool LocalSingleInstance::SendRaise(int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
     QLocalSocket socket;
-    socket.connectToServer(m_socketPath);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
+    for (;;) {
+        socket.connectToServer(m_socketPath);
+        if (socket.waitForConnected(static_cast<int>(std::max<qint64>(0, timeoutMs - clock.elapsed()))))
+            break;
+        if (clock.elapsed() >= timeoutMs)
+            return false;
+        QThread::msleep(20);
+    }
     socket.write(RaiseMessage);
     const bool ok = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();

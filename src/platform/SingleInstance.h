@@ -1,9 +1,9 @@
 #pragma once
 // One running copy of the program per user: a platform layer (see shell/LayerSlot.h). The main menu
 // creates its SingleInstance through NewSingleInstance, so tests install a factory instead of an
-// object. The real one: the first copy holds a lock file and listens on a local socket in the runtime
-// folder; a later copy sends it "raise" and ends. A lock or socket left behind by a copy that crashed
-// is taken over.
+// object. The real one: the first copy holds a lock file and, from its first drawn frame on, listens on
+// a local socket in the runtime folder; a later copy sends it "raise" and ends. A lock or socket left
+// behind by a copy that crashed is taken over.
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -37,7 +37,15 @@ public:
     bool TryBecomeFirst() override;
     bool SendRaise(int timeoutMs = 2000) override;
 
+    // The latest the socket opens after the lock is taken, should no window be drawn before.
+    static constexpr int ListenDelayMs = 500;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Listen();
+
     QString m_lockPath;
     QString m_socketPath;
     std::unique_ptr<QLockFile> m_lock;

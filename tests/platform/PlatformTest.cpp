@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QWidget>
 #include <QtTest/QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -89,6 +91,30 @@ struct FakeSystem {
                 QString::fromStdString(dir.file("by-label"))};
     }
 };
+
+// The first copy opens its socket only after its first frame: a copy started in between keeps trying,
+// and its "raise" arrives once the first copy listens.
+TEST(SingleInstanceTest, ARaiseSentBeforeTheFirstCopyListensArrivesWhenItDoes) {
+    TempDir runtime;
+    LocalSingleInstance first(Folder(runtime));
+    int raises = 0;
+    QObject::connect(&first, &SingleInstance::raiseRequested, [&raises] { ++raises; });
+    ASSERT_TRUE(first.TryBecomeFirst());
+    EXPECT_FALSE(fs::exists(runtime.file("tarvos.socket"))) << "no frame drawn yet";
+
+    bool sent = false;
+    std::thread second([&] {
+        LocalSingleInstance copy(Folder(runtime));
+        if (!copy.TryBecomeFirst())
+            sent = copy.SendRaise(5000);
+    });
+    QTest::qWait(100);
+    QWidget window;
+    window.show(); // its first frame opens the socket
+    EXPECT_TRUE(QTest::qWaitFor([&raises] { return raises == 1; }, 5000));
+    second.join();
+    EXPECT_TRUE(sent);
+}
 
 TEST(VolumesTest, RemovableMediaFirstByLabelThenUserMountsNeverSystemOrPseudoFileSystems) {
     FakeSystem sys;
