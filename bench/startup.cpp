@@ -28,8 +28,39 @@ namespace {
 QTemporaryDir* g_work = nullptr;
 QString g_self;
 
-void WaitExposed(QWidget& w) {
-    while (!w.windowHandle() || !w.windowHandle()->isExposed())
+// Calls `shown` the moment a window's first frame is drawn: when the expose event that draws and
+// flushes it has been handled, before whatever the program queued to run after it.
+class FirstFrame : public QObject {
+public:
+    explicit FirstFrame(std::function<void()> shown) : m_shown(std::move(shown)) {}
+    bool drawn = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Expose || drawn)
+            return false;
+        static_cast<QObject*>(watched)->event(event); // the window's own handling: the frame
+        if (static_cast<QWindow*>(watched)->isExposed()) {
+            drawn = true;
+            if (m_shown)
+                m_shown();
+        }
+        return true;
+    }
+
+private:
+    std::function<void()> m_shown;
+};
+
+void WaitExposed(QWidget& w, const std::function<void()>& shown = {}) {
+    FirstFrame frame(shown);
+    w.windowHandle()->installEventFilter(&frame);
+    if (w.windowHandle()->isExposed()) { // already drawn while being shown
+        frame.drawn = true;
+        if (shown)
+            shown();
+    }
+    while (!frame.drawn)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
@@ -60,9 +91,7 @@ bool StartMainMenu(const QString& root, const std::function<void()>& shown = {})
     if (!w.Form_Load())
         return false;
     w.show();
-    WaitExposed(w);
-    if (shown)
-        shown();
+    WaitExposed(w, shown);
     return true;
 }
 
@@ -73,9 +102,7 @@ void ShowBareWindow(const std::function<void()>& shown = {}) {
     w.setCentralWidget(new QLabel(QStringLiteral("Tarvos"), &w));
     w.resize(860, 620);
     w.show();
-    WaitExposed(w);
-    if (shown)
-        shown();
+    WaitExposed(w, shown);
 }
 
 void BM_InProcessBareWindow(benchmark::State& state) {
