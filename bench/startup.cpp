@@ -17,10 +17,10 @@
 #include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
-#include <cstdio>
-#include <functional>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -39,7 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Expose || drawn)
             return false;
-        static_cast<QObject*>(watched)->event(event); // the window's own handling: the frame
+        watched->event(event); // the window's own handling: the frame
         if (static_cast<QWindow*>(watched)->isExposed()) {
             drawn = true;
             if (m_shown)

@@ -10,12 +10,12 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QPainter>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -251,7 +251,8 @@ TEST(QuickStartStyleTest, ABandedScrollBarHasTheStylesOwnPixels) {
                     style.drawComplexControl(QStyle::CC_ScrollBar, &option, &p, &bar);
                     return image;
                 };
-                EXPECT_EQ(draw(quick), draw(*plain)) << height << " rows, value " << value << ", enabled " << enabled;
+                EXPECT_EQ(draw(quick), draw(*plain))
+                    << height << " rows, value " << value << ", enabled " << enabled;
             }
         }
     }
