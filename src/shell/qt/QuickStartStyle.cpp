@@ -65,10 +65,10 @@ QIcon QuickStartStyle::standardIcon(StandardPixmap which, const QStyleOption* op
     return QProxyStyle::standardIcon(which, option, widget);
 }
 
-// Starting those threads costs more than the fill of a scroll bar's groove, and the main menu's client
-// list shows one in its first frame. Each band is drawn whole into an image of its own and copied in,
-// which gives the same pixels as drawing the bar at once (clipping the painter instead would not: a
-// line crossing a band's edge is rasterised differently).
+// Starting the raster engine's threads for a tall gradient fill costs more than filling a scroll bar's
+// groove, and the main menu's client list shows one in its first frame. Each band is drawn whole into
+// an image of its own and copied in, which gives the same pixels as drawing the bar at once (clipping
+// the painter instead would not: a line crossing a band's edge is rasterised differently).
 void QuickStartStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                          QPainter* painter, const QWidget* widget) const {
     const QRect r = option->rect;
