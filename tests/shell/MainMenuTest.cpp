@@ -15,6 +15,7 @@
 #include <QtTest/QTest>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -225,14 +226,20 @@ TEST_F(MainMenuTest, AboutOpensBesideTheMenuAndARaiseRequestRestoresTheWindow) {
     RememberFolder(data.path());
     frmAbout::SetSplashDuration(300);
     bool shownDuringSplash = true;
-    QTimer::singleShot(100,
-                       [this] { LocalSingleInstance(QString::fromStdString(runtime.path())).SendRaise(); });
+    // A second copy's raise, from a thread of its own as from another process.
+    std::thread secondCopy;
+    QTimer::singleShot(100, [this, &secondCopy] {
+        secondCopy = std::thread(
+            [folder = QString::fromStdString(runtime.path())] { LocalSingleInstance(folder).SendRaise(); });
+    });
     QTimer::singleShot(200, [&shownDuringSplash] {
         for (QWidget* t : QApplication::topLevelWidgets())
             if (qobject_cast<frmMainMenu*>(t))
                 shownDuringSplash = t->isVisible();
     });
     auto w = Start();
+    if (secondCopy.joinable())
+        secondCopy.join();
     EXPECT_FALSE(shownDuringSplash) << "a raise request during the start-up must not show the menu early";
     w->mnuHelpAbout->trigger();
     auto* about = w->findChild<frmAbout*>();
